@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace yorozu {
+
+// A string grid as the sheet and its copies use it: every value is cell text
+// (UTF-8), addressed as (column, row) with row 0 the headings. Rows are kept
+// as separate vectors so that inserting or removing a row moves pointers, not
+// text: the subtotal passes insert thousands of rows one at a time.
+class StringGrid {
+public:
+    static constexpr int kColumns = 18;
+
+    explicit StringGrid(int rowCount = 2, int colCount = kColumns);
+
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int colCount() const { return colCount_; }
+    // Growing adds empty rows at the end; shrinking drops rows from the end.
+    void setRowCount(int count);
+    void setColCount(int count);
+
+    // Reading outside the grid gives the empty text; writing outside it is ignored.
+    const std::string& cell(int col, int row) const;
+    void setCell(int col, int row, std::string text);
+
+    const std::vector<std::string>& row(int r) const { return rows_.at(static_cast<size_t>(r)); }
+    void clearRow(int r);
+    // Inserts an empty row before `at` (at == rowCount() appends) / removes row `at`.
+    void insertRow(int at);
+    void removeRow(int at);
+    // Moves the content of row `from` into row `to`, leaving `from` empty.
+    void moveRowContent(int from, int to);
+
+    // Column widths in pixels; -1 hides a column.
+    int colWidth(int col) const;
+    void setColWidth(int col, int width);
+    const std::vector<int>& colWidths() const { return widths_; }
+
+    int defaultRowHeight() const { return rowHeight_; }
+    void setDefaultRowHeight(int height) { rowHeight_ = height; }
+
+    // Writes the decimal row index into column 0 of every data row.
+    void renumber(int firstRow = 1);
+
+private:
+    std::vector<std::vector<std::string>> rows_;
+    std::vector<int> widths_;
+    int colCount_;
+    int rowHeight_ = 20;
+};
+
+} // namespace yorozu

@@ -1,0 +1,67 @@
+#include "core/CommaText.h"
+#include "core/StringGrid.h"
+
+#include <gtest/gtest.h>
+
+using namespace yorozu;
+
+namespace {
+
+struct Case {
+    const char* name;
+    std::vector<std::string> cells;
+    const char* encoded;
+};
+
+// Cells whose encoding is fixed by the file format; each must also read back unchanged.
+const Case kCases[] = {
+    {"bare", {"1", "abc", ""}, "1,abc,"},
+    {"comma between letters is quoted", {"a,b"}, "\"a,b\""},
+    {"ascii space is quoted", {"a b"}, "\"a b\""},
+    {"full width space is bare", {"a　b"}, "a　b"},
+    {"quotes are doubled", {"say \"hi\""}, "\"say \"\"hi\"\"\""},
+    {"tab is quoted", {"a\tb"}, "\"a\tb\""},
+    {"trail byte 0x5C characters stay bare", {"ソ表能十"}, "ソ表能十"},
+    {"trail byte 0x7C character stays bare", {"ポ"}, "ポ"},
+    {"leading and trailing spaces survive", {" x ", "y"}, "\" x \",y"},
+    {"lone quote", {"\""}, "\"\"\"\""},
+};
+
+} // namespace
+
+TEST(CommaText, EncodesAndReadsBack)
+{
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(encodeCommaText(c.cells), c.encoded);
+        EXPECT_EQ(decodeCommaText(c.encoded), c.cells);
+    }
+}
+
+TEST(CommaText, ReadingRules)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(decodeCommaText(""), V{});
+    EXPECT_EQ(decodeCommaText(","), (V{"", ""}));
+    EXPECT_EQ(decodeCommaText("a,"), (V{"a", ""}));
+    EXPECT_EQ(decodeCommaText("a, "), (V{"a"})) << "only a comma at the very end adds an item";
+    EXPECT_EQ(decodeCommaText("  a  b"), (V{"a", "b"})) << "an unquoted space separates items";
+    EXPECT_EQ(decodeCommaText("a , b"), (V{"a", "b"}));
+    EXPECT_EQ(decodeCommaText("\"open"), (V{"open"})) << "no closing quote takes the rest";
+    EXPECT_EQ(decodeCommaText("\"ab\"cd,e"), (V{"ab", "cd", "e"}));
+}
+
+TEST(CommaText, EmptyRowIsSeventeenCommasAndRowTravelsWhole)
+{
+    StringGrid g(3);
+    EXPECT_EQ(rowCommaText(g, 1), std::string(17, ','));
+    for (int c = 0; c < 18; ++c)
+        g.setCell(c, 1, c % 2 ? "x, y" : "ソ");
+    setRowFromCommaText(g, 2, rowCommaText(g, 1));
+    EXPECT_EQ(g.row(2), g.row(1));
+    setRowFromCommaText(g, 2, rowCommaText(g, 1) + ",extra,items");
+    EXPECT_EQ(g.row(2), g.row(1)) << "items beyond the eighteenth are dropped";
+    setRowFromCommaText(g, 2, "5,A");
+    EXPECT_EQ(g.cell(1, 2), "A");
+    EXPECT_EQ(g.cell(7, 2), "") << "missing trailing items leave cells empty";
+}
