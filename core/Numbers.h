@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace yorozu {
+
+// Every product, quotient and sum of the sheet is formed in 80-bit extended
+// precision (64-bit significand); in double, 1.1 x 100 rounded up gives 111.
+using Extended = long double;
+
+// A strict parse or a division that fails ends the user action that caused it.
+struct ConversionError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Lenient reading of a cell: empty or unparsable text gives 0.
+Extended readNumber(std::string_view text);
+// Strict reading: throws ConversionError on unparsable text.
+Extended strictNumber(std::string_view text);
+
+// Fixed-point money: yen x 10,000 in a signed 64-bit integer.
+// S := nearest integer of (v x 10000 + S), ties to even.
+std::int64_t addToFixed(std::int64_t sum, Extended value);
+Extended fixedToExtended(std::int64_t fixed);
+
+// Rounding primitives. 64-bit results: amounts beyond the 32-bit range stay exact.
+std::int64_t Roundoff(Extended x);  // half away from zero
+std::int64_t Ceil_New2(Extended x); // away from zero
+Extended Int(Extended x);           // toward zero
+
+// The text written into an amount or cost-total cell for the raw product x.
+std::string HASU_SYORI(Extended x, int hasuMode);
+
+// Display text of a numeric cell; decimalLength is that of the sheet's numeric editor (2 or 3).
+std::string STR_COMMA(std::string_view text, int decimalLength);
+
+std::string ZEN_HAN(std::string_view text);
+bool MOJITOKAZU(std::string_view text);
+std::string WARIZAN(std::string_view a, std::string_view b);
+
+// Name of a fraction mode as the status bar shows it: "切捨て", "切り上げ", "四捨五入".
+std::string hasuModeName(int hasuMode);
+
+} // namespace yorozu
