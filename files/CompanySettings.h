@@ -155,6 +155,12 @@ struct CompanySettings {
     int seal3Up = 0;
     bool coverTitle = false;
 
+    // Keys the program reads but never writes; they are there only when
+    // added to the file by hand, and a save drops them.
+    int smallestFontSize = 0;  // "[最小Font]=": fitting long texts goes no smaller
+    int smallestFontSize2 = 0; // "[最小Font2]="
+    int netFractionMode = 0;   // "[切捨]=": tax-inclusive amounts to net amounts
+
     // The dialog offers two honorifics: 0 "御中", 1 "様"; any other text
     // (added by hand) shows as "様" there and is saved as "様".
     int honorificIndex() const { return honorific == "御中" ? 0 : 1; }

@@ -4,6 +4,7 @@
 #include "files/Cp932.h"
 #include "files/TextFile.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace yorozu {
@@ -12,6 +13,16 @@ namespace {
 
 // What a single-key lookup returns at most.
 constexpr std::size_t kLookupBytes = 200;
+
+std::optional<std::string> lookUp(const std::vector<std::string>& lines, std::string_view key)
+{
+    for (const auto& line : lines) {
+        const auto at = line.find(key);
+        if (at != std::string::npos)
+            return cp932::truncateBytes(std::string_view(line).substr(at + key.size()), kLookupBytes);
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -24,19 +35,11 @@ CompanySettings companySettingsFromLines(const std::vector<std::string>& lines, 
                                          SettingsReader reader)
 {
     CompanySettings settings;
-    for (const auto& row : companySettingRows()) {
-        std::string value;
-        bool found = false;
-        for (const auto& line : lines) {
-            const auto at = line.find(row.key);
-            if (at != std::string::npos) {
-                value = cp932::truncateBytes(std::string_view(line).substr(at + row.key.size()), kLookupBytes);
-                found = true;
-                break;
-            }
+    for (auto rows : {companySettingRows(), companySettingReadOnlyRows()})
+        for (const auto& row : rows) {
+            const auto value = lookUp(lines, row.key);
+            readSettingValue(row, value ? &*value : nullptr, orientation, reader, settings);
         }
-        readSettingValue(row, found ? &value : nullptr, orientation, reader, settings);
-    }
     return settings;
 }
 

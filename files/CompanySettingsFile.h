@@ -18,7 +18,8 @@ CompanySettings defaultCompanySettings(Orientation orientation, SettingsReader r
 CompanySettings companySettingsFromLines(const std::vector<std::string>& lines, Orientation orientation,
                                          SettingsReader reader);
 
-// The file content: one line per key, in file order.
+// The file content: one line per key, in file order; the keys that are only
+// ever added by hand are not written.
 std::vector<std::string> companySettingsLines(const CompanySettings& settings);
 
 // Reads the whole file at once. A missing file gives the defaults; a file

@@ -165,6 +165,14 @@ constexpr std::array<SettingRow, kCompanySettingKeyCount> kRows{{
     onOff("[KOUJI_CHK]=", &S::coverTitle),
 }};
 
+// "[切捨]=" keeps any integer: a value other than 0, 1 and 2 leaves the
+// amounts unchanged, which the printing decides.
+constexpr std::array<SettingRow, 3> kReadOnlyRows{{
+    integer("[最小Font]=", &S::smallestFontSize, same("8")),
+    integer("[最小Font2]=", &S::smallestFontSize2, same("8")),
+    integer("[切捨]=", &S::netFractionMode),
+}};
+
 // Decimal integer with optional leading blanks and sign, nothing after it,
 // within the int range; anything else is no number.
 std::optional<int> parseInteger(std::string_view s)
@@ -217,6 +225,11 @@ std::string oneLine(std::string_view value, std::size_t maxBytes)
 std::span<const SettingRow> companySettingRows()
 {
     return kRows;
+}
+
+std::span<const SettingRow> companySettingReadOnlyRows()
+{
+    return kReadOnlyRows;
 }
 
 void readSettingValue(const SettingRow& row, const std::string* value, Orientation orientation,

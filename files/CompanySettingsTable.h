@@ -59,6 +59,9 @@ inline constexpr std::size_t kCompanySettingKeyCount = 113;
 // Every key in file order.
 std::span<const SettingRow> companySettingRows();
 
+// The keys that are read but never written.
+std::span<const SettingRow> companySettingReadOnlyRows();
+
 // Sets the row's field from the value text found in the file, or from the
 // row's default when value is null (the key is absent).
 void readSettingValue(const SettingRow& row, const std::string* value, Orientation orientation,

@@ -44,7 +44,8 @@ const std::vector<std::string> kKeys = {
 // cannot read back equal.
 CompanySettings nonDefaultSettings()
 {
-    CompanySettings s;
+    // The hand-added keys are never written, so they stay at their defaults.
+    auto s = defaultCompanySettings(Orientation::Landscape, SettingsReader::Printing);
     s.settingName = "事務所のプリンタ";
     s.companyName = "株式会社よろず";
     s.companyNameLeft = -1;
@@ -439,4 +440,26 @@ TEST(CompanySettingsLookup, MatchesTheSingleKeyLookup)
     EXPECT_EQ(s.titleCaption, "") << "a present, empty key is not absent";
     EXPECT_EQ(s.companyFontSize, 16);
     std::filesystem::remove_all(dir);
+}
+
+TEST(CompanySettingsReadOnlyKeys, AreReadButNeverWritten)
+{
+    const auto d = defaultCompanySettings(Orientation::Landscape, SettingsReader::Printing);
+    EXPECT_EQ(d.smallestFontSize, 8);
+    EXPECT_EQ(d.smallestFontSize2, 8);
+    EXPECT_EQ(d.netFractionMode, 0);
+
+    // "[切捨]=" and "[切捨て]=" are different keys; neither finds the other's line.
+    const std::vector<std::string> lines = {"[切捨て]=2", "[最小Font2]=6", "[最小Font]=7", "[切捨]=5"};
+    const auto s = companySettingsFromLines(lines, Orientation::Landscape, SettingsReader::Printing);
+    EXPECT_EQ(s.fractionMode, 2);
+    EXPECT_EQ(s.netFractionMode, 5) << "any integer is kept";
+    EXPECT_EQ(s.smallestFontSize, 7);
+    EXPECT_EQ(s.smallestFontSize2, 6);
+
+    const auto written = companySettingsLines(s);
+    EXPECT_EQ(written.size(), 113u);
+    for (const auto& line : written)
+        for (const char* key : {"[最小Font]=", "[最小Font2]=", "[切捨]="})
+            EXPECT_EQ(line.find(key), std::string::npos) << line;
 }
