@@ -179,8 +179,11 @@ std::optional<int> parseInteger(std::string_view s)
 {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
-    if (!s.empty() && s.front() == '+')
+    if (!s.empty() && s.front() == '+') {
         s.remove_prefix(1);
+        if (!s.empty() && s.front() == '-')
+            return std::nullopt;
+    }
     if (s.empty())
         return std::nullopt;
     int value = 0;
