@@ -57,14 +57,24 @@ std::string valueAfter(std::string_view line, std::size_t keyEnd)
 
 } // namespace
 
-std::string findSetting(const std::vector<std::string>& lines, std::string_view key)
+bool settingFileExists(const fs::path& programDir, std::string_view fileName)
+{
+    return settingFileExists(settingPath(programDir, fileName));
+}
+
+std::optional<std::string> findSettingIfPresent(const std::vector<std::string>& lines, std::string_view key)
 {
     for (const auto& line : lines) {
         const auto at = line.find(key);
         if (at != std::string::npos)
             return valueAfter(line, at + key.size());
     }
-    return {};
+    return std::nullopt;
+}
+
+std::string findSetting(const std::vector<std::string>& lines, std::string_view key)
+{
+    return findSettingIfPresent(lines, key).value_or(std::string{});
 }
 
 std::string ReadSetting(const fs::path& programDir, std::string_view fileName, std::string_view key)

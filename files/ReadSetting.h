@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,12 @@ std::string ReadSetting(const std::filesystem::path& programDir, std::string_vie
 // The same lookup over lines already read (UTF-8), for readers that take
 // many keys from one file and should not open it once per key.
 std::string findSetting(const std::vector<std::string>& lines, std::string_view key);
+// As findSetting, telling a missing key (nothing) from an empty value.
+std::optional<std::string> findSettingIfPresent(const std::vector<std::string>& lines, std::string_view key);
+
+// Whether programDir/fileName is there. Throws std::runtime_error when that
+// cannot be told, or when the name is taken by a folder.
+bool settingFileExists(const std::filesystem::path& programDir, std::string_view fileName);
 
 // The UTF-8 lines of programDir/fileName; an empty vector when the file is
 // missing. A file that exists but cannot be read throws std::runtime_error.
