@@ -46,4 +46,14 @@ WriteResult SET2_KAKIDASI(const std::filesystem::path& programDir, const Set2Set
     return writeTextLines(programDir / kSet2FileName, set2Lines(settings));
 }
 
+int startupPartsBarWidth(const std::filesystem::path& programDir)
+{
+    const auto v = ReadSetting(programDir, kSet2FileName, "[分類幅]=");
+    if (v == "1")
+        return 632;
+    if (v == "2" || v.empty())
+        return 715;
+    return 997;
+}
+
 } // namespace yorozu

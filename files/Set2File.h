@@ -11,6 +11,10 @@ namespace yorozu {
 
 inline constexpr const char* kSet2FileName = "SET2.INI";
 
+// Shown by the browser when the stored data folder cannot be used.
+inline constexpr const char* kDataPathFailedMessage =
+    "前回使用ディレクトリを設定出来ませんでした。\r\n起動ディレクトリを使用します。";
+
 struct Set2ReadResult {
     Set2Settings settings;  // the defaults, overridden by the file
     bool fileFound = false;
@@ -33,5 +37,10 @@ std::vector<std::string> set2Lines(const Set2Settings& settings);
 
 // Rewrites "SET2.INI" whole.
 WriteResult SET2_KAKIDASI(const std::filesystem::path& programDir, const Set2Settings& settings);
+
+// The width of the parts button bars the start-up lays out from "[分類幅]="
+// (looked up on its own, after the grids are placed): "1" 632 pixels, "2" or
+// nothing 715, anything else keeps the full 997.
+int startupPartsBarWidth(const std::filesystem::path& programDir);
 
 } // namespace yorozu

@@ -68,11 +68,6 @@ WindowCompanySettings readKeys(const std::filesystem::path& programDir, std::str
 
 } // namespace
 
-std::string_view windowSettingsFileName(int MUKI)
-{
-    return MUKI == 1 ? "SET.INI" : "SET3.INI";
-}
-
 WindowCompanySettings SET1_YOMIKOMI(const std::filesystem::path& programDir, MemoMode memoMode)
 {
     return readKeys(programDir, "SET.INI", memoMode);

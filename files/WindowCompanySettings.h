@@ -10,10 +10,6 @@
 
 namespace yorozu {
 
-// The company settings file of an orientation: "SET.INI" for landscape
-// (`MUKI` 1, "ヨコ"), "SET3.INI" for portrait.
-std::string_view windowSettingsFileName(int MUKI);
-
 // What the main window takes from the company settings of the current
 // orientation. When the file is missing nothing changes (fileFound false,
 // and only partsMemoHeading may be set).

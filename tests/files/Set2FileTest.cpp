@@ -221,6 +221,18 @@ TEST_F(Set2FileTest, SwitchesChangeOnlyOnTheirOwnValue)
     EXPECT_EQ(s.menuItemFunctionKeys[13], 1);  // F1 on the exit item "F1終了"
 }
 
+TEST_F(Set2FileTest, PartsBarWidthComesBackAtStartUp)
+{
+    EXPECT_EQ(startupPartsBarWidth(dir_), 715);  // no file yet
+    for (int width : {997, 632, 715}) {
+        SCOPED_TRACE(width);
+        Set2Settings s;
+        s.partsBarWidth = width;
+        ASSERT_TRUE(SET2_KAKIDASI(dir_, s));
+        EXPECT_EQ(startupPartsBarWidth(dir_), width);
+    }
+}
+
 TEST(Set2Keys, EveryReadKeyHasALimitAndNoKeyHidesInsideAnother)
 {
     const auto keys = set2Keys();

@@ -150,9 +150,3 @@ TEST_F(WindowCompanySettingsTest, SwitchValuesAndTheFirstLineOfAKey)
         EXPECT_EQ(s.verticalLinePosition, c.vertical);
     }
 }
-
-TEST(WindowSettingsFile, OrientationPicksTheFile)
-{
-    EXPECT_EQ(windowSettingsFileName(1), "SET.INI");
-    EXPECT_EQ(windowSettingsFileName(0), "SET3.INI");
-}
