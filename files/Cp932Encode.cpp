@@ -8,6 +8,7 @@ namespace yorozu::cp932 {
 
 namespace {
 
+constexpr std::size_t kShortAscii = 16;
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD"; // names a malformed UTF-8 byte
 
 void addUnmappable(std::string& list, std::string_view ch)
@@ -38,25 +39,39 @@ bool encodeOne(std::string_view ch, std::string& out)
     return false;
 }
 
+// Reused by the calls of one thread: most calls are one short line each.
+std::string& pendingBuffer()
+{
+    thread_local std::string buffer;
+    return buffer;
+}
+
 class Encoder {
 public:
     Encoder(std::string& out, std::string& unmappable)
-        : out_(out), unmappable_(unmappable), start_(out.size())
-    {}
+        : out_(out), unmappable_(unmappable), start_(out.size()), pending_(pendingBuffer())
+    {
+        pending_.clear();
+    }
 
     bool run(std::string_view utf8)
     {
         std::size_t i = 0;
         while (i < utf8.size()) {
-            const auto b = static_cast<unsigned char>(utf8[i]);
-            if (b < 0x80) {
-                // ASCII outside a stretch of other characters is copied as
-                // is; inside one it rides along to save iconv calls.
-                if (pending_.empty())
-                    out_ += utf8[i];
-                else
-                    pending_ += utf8[i];
-                ++i;
+            if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+                // ASCII is copied as is; a short piece between other
+                // characters rides along with them to save iconv calls.
+                auto j = i + 1;
+                while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) < 0x80)
+                    ++j;
+                const auto ascii = utf8.substr(i, j - i);
+                if (!pending_.empty() && ascii.size() < kShortAscii) {
+                    pending_ += ascii;
+                } else {
+                    flush();
+                    out_ += ascii;
+                }
+                i = j;
                 continue;
             }
             const auto at = i;
@@ -141,7 +156,7 @@ private:
     std::string& out_;
     std::string& unmappable_;
     const std::size_t start_;
-    std::string pending_;
+    std::string& pending_;
     bool ok_ = true;
     bool carried_ = false;
 };
