@@ -149,6 +149,8 @@ TEST(Cp932, ReportsWhatItCannotHoldAndNeverWritesAQuestionMark)
         {"outside the BMP", "𠮷野家", "𠮷"},
         {"malformed UTF-8 is named by the replacement character", "ab\xFF", "\xEF\xBF\xBD"},
         {"cut-off UTF-8 sequence", "\xE3\x81", "\xEF\xBF\xBD"},
+        {"overlong UTF-8 form of a slash", "\xC0\xAF", "\xEF\xBF\xBD"},
+        {"UTF-8 of a surrogate", "\xED\xA0\x80", "\xEF\xBF\xBD"},
         {"carried lead byte that an edit put before a trail byte", "\xEF\x9E\x81@", "\xEF\x9E\x81"},
         {"carried byte that reads back as another character", "\xEF\x9D\x81", "\xEF\x9D\x81"},
     };
