@@ -52,6 +52,7 @@ TSaNumEdit::TSaNumEdit(QWidget* parent)
     setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferNumbers);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setAttribute(Qt::WA_OpaquePaintEvent);
     color_ = palette().color(QPalette::Base);
     disabledColor_ = palette().color(QPalette::Disabled, QPalette::Text);

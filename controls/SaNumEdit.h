@@ -23,7 +23,9 @@ namespace yorozu {
 // `Text` or a limit is silent. Keys reach `keyDown` (and characters
 // `keyPress`) before the control acts on them; a handler that sets the key
 // or character to 0 keeps the control from acting. Keys the control has no
-// use for propagate to the parent.
+// use for propagate to the parent. `entered` and `exited` report the focus
+// moving to and from the control inside its window; a popup menu or the
+// window losing activation is neither.
 class TSaNumEdit : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE setText)

@@ -158,7 +158,12 @@ void TSaNumEdit::inputMethodEvent(QInputMethodEvent* event)
     // all the same, its full-width digits count as the ASCII ones.
     if (!readOnly_) {
         for (const char32_t code : event->commitString().toUcs4()) {
-            QChar ch(static_cast<char16_t>(narrowNumberChar(code) > 0xFFFF ? 0 : narrowNumberChar(code)));
+            const char32_t narrow = narrowNumberChar(code);
+            if (narrow > 0xFFFF) {
+                refuse();
+                continue;
+            }
+            QChar ch(static_cast<char16_t>(narrow));
             emit keyPress(ch);
             if (!ch.isNull())
                 handleChar(ch.unicode());
@@ -290,10 +295,13 @@ void TSaNumEdit::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
     caretShown_ = true;
-    // Returning from our own popup menu is not a new entry.
+    // Returning from a popup menu is not a new entry; coming back to the
+    // window selects again but enters nothing, as the window's focused
+    // control never changed.
     if (event->reason() != Qt::PopupFocusReason) {
         model_.focusGained(autoSelect_);
-        emit entered();
+        if (event->reason() != Qt::ActiveWindowFocusReason)
+            emit entered();
     }
     displayChanged();
 }
@@ -305,7 +313,10 @@ void TSaNumEdit::focusOutEvent(QFocusEvent* event)
     stopCaret();
     if (event->reason() != Qt::PopupFocusReason) {
         model_.focusLost(hideSelection_);
-        emit exited();
+        // Another application or a dialog taking over is not leaving the
+        // control: the sheet would otherwise hide its editor under the dialog.
+        if (event->reason() != Qt::ActiveWindowFocusReason)
+            emit exited();
     }
     update();
 }
