@@ -33,7 +33,10 @@ void TSaNumEdit::keyPressEvent(QKeyEvent* event)
 {
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QPointer<TSaNumEdit> alive(this);
     emit keyDown(key, modifiers);
+    if (!alive)
+        return; // the owner's handler closed the editor for good
     if (key == 0 || handleKeyDown(key, modifiers & ~Qt::KeypadModifier)) {
         event->accept();
         return;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -114,6 +115,19 @@ TEST_F(SaNumEditTest, FullWidthDigitsArriveAsAscii)
     sendText(QStringLiteral("－"));
     EXPECT_EQ(edit_->Text(), QStringLiteral("-12.5"));
     EXPECT_EQ(beeps_, 0);
+}
+
+TEST_F(SaNumEditTest, InputMethodTextIsNarrowedToo)
+{
+    enter();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("９８．７"));
+    QApplication::sendEvent(edit_, &commit);
+    EXPECT_EQ(edit_->Text(), QStringLiteral("98.7"));
+    // The composition window sits at the caret, inside the control.
+    const QRect caret = edit_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_TRUE(edit_->rect().contains(caret.topLeft()));
+    EXPECT_GT(caret.left(), edit_->width() / 2); // right-aligned number
 }
 
 TEST_F(SaNumEditTest, FocusSelectsAllAndTheFirstDigitReplaces)
