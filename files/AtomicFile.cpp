@@ -1,10 +1,12 @@
 #include "files/AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <charconv>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -45,6 +47,37 @@ std::filesystem::path resolveTarget(const std::filesystem::path& path)
             return real;
     }
     return path;
+}
+
+// A process killed between creating its temporary file and the rename
+// leaves that file behind. Once the target has been replaced, the
+// temporaries of the same target whose writer no longer runs are removed;
+// those of a running process (another instance still writing) are left.
+void removeStaleTemporaries(const std::filesystem::path& target)
+{
+    const std::string prefix = "." + target.filename().string() + ".";
+    const std::string suffix = ".tmp";
+    std::error_code ec;
+    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0
+            || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        // What lies between is "<pid>.<counter>".
+        const char* first = name.data() + prefix.size();
+        const char* last = name.data() + name.size() - suffix.size();
+        long pid = 0;
+        const auto [dot, err] = std::from_chars(first, last, pid);
+        unsigned long counter = 0;
+        if (err != std::errc() || dot == last || *dot != '.' || pid <= 0 || pid == ::getpid())
+            continue;
+        const auto [after, err2] = std::from_chars(dot + 1, last, counter);
+        if (err2 != std::errc() || after != last)
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink(it->path().c_str());
+    }
 }
 
 void syncFolder(const std::filesystem::path& folder)
@@ -147,6 +180,7 @@ WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view 
     }
     tmp.keep();
     syncFolder(target.parent_path());
+    removeStaleTemporaries(target);
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <random>
@@ -121,4 +122,24 @@ TEST_F(KilledWriteTest, TheFileIsAlwaysTheOldOrTheNewVersionWhole)
     ASSERT_TRUE(writeTextLines(file, version(last + 1)).ok);
     EXPECT_EQ(wholeVersion(file), last + 1);
     EXPECT_EQ(names(), std::vector<std::string>{"BIG.LST"}) << "a temporary file was left behind";
+}
+
+TEST_F(KilledWriteTest, OnlyTheTemporariesOfWritersThatNoLongerRunAreRemoved)
+{
+    const pid_t dead = fork();
+    ASSERT_GE(dead, 0);
+    if (dead == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const std::string deadTemp = ".A.LST." + std::to_string(dead) + ".0.tmp";
+    const std::string liveTemp = ".A.LST." + std::to_string(getppid()) + ".0.tmp"; // another instance still writing
+    const std::string otherTarget = ".B.LST." + std::to_string(dead) + ".0.tmp";
+    for (const auto& name : {deadTemp, liveTemp, otherTarget, std::string(".A.LST.x.tmp")})
+        ASSERT_TRUE(writeTextLines(dir_ / name, {"old"}).ok);
+
+    ASSERT_TRUE(writeTextLines(dir_ / "A.LST", {"new"}).ok);
+    auto left = names();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".A.LST." + std::to_string(getppid()) + ".0.tmp", ".A.LST.x.tmp",
+                                              otherTarget, "A.LST"}));
 }
