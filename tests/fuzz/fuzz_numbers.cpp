@@ -17,7 +17,7 @@ namespace {
 
 using namespace yorozu;
 
-void exerciseValue(Extended v)
+void exerciseValue(Extended v, bool checkGeneral = true)
 {
     for (int mode = 0; mode < 3; ++mode) {
         const auto amount = HASU_SYORI(v, mode);
@@ -35,7 +35,7 @@ void exerciseValue(Extended v)
     formatThousands(v, 0);
     formatThousands(v, 2, 10);
     const auto general = formatGeneral(v);
-    if (std::isfinite(v)) {
+    if (checkGeneral && std::isfinite(v)) {
         // 15 significant digits: the text is within 1e-14 of the value.
         const Extended back = readNumber(general);
         if (std::fabs(back - v) > std::fabs(v) * 1e-14L + std::numeric_limits<Extended>::denorm_min() * 2
@@ -74,7 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= 10) {
         Extended raw = 0;
         std::memcpy(&raw, data, 10);
-        exerciseValue(raw);
+        // Pseudo-denormals print as one value and compute as another; no
+        // arithmetic ever makes one, so only the general form is not checked.
+        exerciseValue(raw, false);
+        volatile Extended one = 1; // not folded away: the multiplication normalises
+        exerciseValue(raw * one);
     }
     return 0;
 }
