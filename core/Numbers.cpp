@@ -172,8 +172,7 @@ std::int64_t addToFixed(std::int64_t sum, Extended value)
 {
     if (std::isnan(value))
         return sum;
-    // rint rounds in the current mode, which is to nearest, ties to even.
-    return toInt64(std::rint(value * 10000 + static_cast<Extended>(sum)));
+    return roundToEven(value * 10000 + static_cast<Extended>(sum));
 }
 
 Extended fixedToExtended(std::int64_t fixed)
@@ -196,42 +195,52 @@ Extended Int(Extended x)
     return std::trunc(x);
 }
 
+std::int64_t roundToEven(Extended x)
+{
+    // rint rounds in the current mode, which is to nearest, ties to even.
+    return toInt64(std::rint(x));
+}
+
+std::int64_t truncateGeneral(Extended x)
+{
+    // Truncation goes through the 15-digit general form and a four-decimal
+    // fixed value: 0.53 x 100 lies just below 53 and must still give 53.
+    DecimalDigits d = toDecimalDigits(x);
+    if (d.nan)
+        return 0;
+    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    std::uint64_t whole = 0;
+    bool pinned = d.infinite || d.pointPos > 19;
+    if (!pinned) {
+        d.roundHalfAwayToDigits(15);
+        for (int place = d.pointPos; place >= 1 && !pinned; --place) {
+            const auto digit = static_cast<std::uint64_t>(d.digitAt(place));
+            if (whole > (kMax - digit) / 10)
+                pinned = true;
+            else
+                whole = whole * 10 + digit;
+        }
+        // Four decimals, ties to even: a fraction from .99995 up is a whole unit.
+        int firstFour = 0;
+        for (int place = 0; place >= -4; --place)
+            firstFour = firstFour * 10 + d.digitAt(place);
+        if (firstFour >= 99995 && whole < kMax)
+            ++whole;
+    }
+    if (pinned)
+        whole = kMax;
+    const auto value = static_cast<std::int64_t>(whole);
+    return d.negative ? -value : value;
+}
+
 std::string HASU_SYORI(Extended x, int hasuMode)
 {
     if (hasuMode == 1)
         return std::to_string(Ceil_New2(x));
     if (hasuMode == 2)
         return std::to_string(Roundoff(x));
-
-    // Truncation goes through the 15-digit general form and a four-decimal
-    // fixed value: 0.53 x 100 lies just below 53 and must still give 53.
-    DecimalDigits d = toDecimalDigits(x);
-    if (d.nan)
-        return {};
-    std::uint64_t whole = 0;
-    bool pinned = d.infinite || d.pointPos > 19;
-    if (!pinned) {
-        d.roundHalfAwayToDigits(15);
-        for (int place = d.pointPos; place >= 1 && !pinned; --place) {
-            const unsigned digit = static_cast<unsigned>(d.digitAt(place));
-            if (whole > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
-                pinned = true;
-            else
-                whole = whole * 10 + digit;
-        }
-        // Four decimals, ties to even: a fraction from .99995 up is a whole yen.
-        int firstFour = 0;
-        for (int place = 0; place >= -4; --place)
-            firstFour = firstFour * 10 + d.digitAt(place);
-        if (firstFour >= 99995)
-            ++whole;
-    }
-    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    if (pinned || whole > kMax)
-        whole = kMax;
-    if (whole == 0)
-        return {};
-    return (d.negative ? "-" : "") + std::to_string(whole);
+    const std::int64_t whole = truncateGeneral(x);
+    return whole == 0 ? std::string() : std::to_string(whole);
 }
 
 std::string STR_COMMA(std::string_view text, int decimalLength)

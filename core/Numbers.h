@@ -26,10 +26,18 @@ Extended strictNumber(std::string_view text);
 std::int64_t addToFixed(std::int64_t sum, Extended value);
 Extended fixedToExtended(std::int64_t fixed);
 
-// Rounding primitives. 64-bit results: amounts beyond the 32-bit range stay exact.
-std::int64_t Roundoff(Extended x);  // half away from zero
-std::int64_t Ceil_New2(Extended x); // away from zero
-Extended Int(Extended x);           // toward zero
+// Rounding primitives. 64-bit results, so amounts beyond the 32-bit range
+// stay exact; past the 64-bit range they are pinned to its ends and NaN
+// gives 0 (a plain conversion would be undefined there).
+std::int64_t Roundoff(Extended x);    // half away from zero
+std::int64_t Ceil_New2(Extended x);   // away from zero
+Extended Int(Extended x);             // toward zero
+std::int64_t roundToEven(Extended x); // nearest integer, ties to even (pinned like the others)
+
+// Truncation toward zero of the value as written in the general 15-digit
+// form and read back with four decimals: the fraction mode 0 of amounts and
+// tax, so a product that lies a hair below a whole number still reaches it.
+std::int64_t truncateGeneral(Extended x);
 
 // The text written into an amount or cost-total cell for the raw product x.
 std::string HASU_SYORI(Extended x, int hasuMode);

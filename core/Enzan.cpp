@@ -1,0 +1,130 @@
+#include "core/Enzan.h"
+
+#include "core/Estimate.h"
+#include "core/Format.h"
+#include "core/Numbers.h"
+
+namespace yorozu {
+
+namespace {
+
+const char* symbolOf(const std::string& op)
+{
+    if (op == "*")
+        return "×";
+    if (op == "/")
+        return "÷";
+    if (op == "+")
+        return "＋";
+    return "－";
+}
+
+} // namespace
+
+bool Enzan::start(char key, std::string_view editorText, Cell current)
+{
+    const char* op = nullptr;
+    switch (key) {
+    case '*':
+        op = "*";
+        break;
+    case '/':
+        op = "/";
+        break;
+    case '+':
+        op = "+";
+        break;
+    case '=':
+        op = "-";
+        break;
+    default:
+        return false;
+    }
+    bool started = false;
+    if (!editorText.empty() && editorText != "-") {
+        const std::int64_t value = addToFixed(0, strictNumber(editorText));
+        ENZAN_VAL = value;
+        ENZAN_OP = op;
+        SIKI = " " + formatPicture(fixedToExtended(value), "###,##0.###") + " " + symbolOf(ENZAN_OP) + " ";
+        SIKIVisible = true;
+        started = true;
+    }
+    ENZAN_CELL = current;
+    return started;
+}
+
+std::optional<std::string> Enzan::ENZAN(Estimate& doc, std::string_view editorText, Cell current)
+{
+    return complete(doc, editorText, current);
+}
+
+std::optional<std::string> Enzan::ENZAN2(Estimate& doc, std::string_view editorText)
+{
+    return complete(doc, editorText, ENZAN_CELL);
+}
+
+std::optional<std::string> Enzan::complete(Estimate& doc, std::string_view editorText, Cell target)
+{
+    if (!pending()) {
+        SIKIVisible = false;
+        return std::nullopt;
+    }
+    if (ENZAN_VAL == 0) {
+        reset();
+        return std::nullopt;
+    }
+    const Extended first = fixedToExtended(ENZAN_VAL);
+    Extended result = first;
+    if (!editorText.empty()) {
+        // Everything that can fail comes before the first change.
+        const Extended second = strictNumber(editorText);
+        if (ENZAN_OP == "*") {
+            result = second * first;
+        } else if (ENZAN_OP == "/") {
+            if (second == 0)
+                throw ConversionError("division by zero");
+            result = first / second;
+        } else if (ENZAN_OP == "+") {
+            result = second + first;
+        } else {
+            result = first - second;
+        }
+    }
+    std::string text = formatGeneral(result);
+    reset();
+    doc.SG1.setCell(target.col, target.row, text);
+    doc.recalculateLine(target.row);
+    return text;
+}
+
+void Enzan::deleteKey(Estimate& doc, Cell current)
+{
+    reset();
+    doc.SG1.setCell(current.col, current.row, "");
+    doc.recalculateLine(current.row);
+}
+
+void Enzan::backspaceKey()
+{
+    reset();
+}
+
+std::string Enzan::escapeKey(Estimate& doc, Cell current)
+{
+    std::string text;
+    if (pending() && ENZAN_VAL != 0)
+        text = formatGeneral(fixedToExtended(ENZAN_VAL));
+    doc.SG1.setCell(current.col, current.row, text);
+    doc.notify(Change::Cells);
+    return text;
+}
+
+void Enzan::reset()
+{
+    ENZAN_OP.clear();
+    ENZAN_VAL = 0;
+    ENZAN_CELL = {};
+    SIKIVisible = false;
+}
+
+} // namespace yorozu
