@@ -23,29 +23,18 @@ const char* symbolOf(const std::string& op)
 
 bool Enzan::start(char key, std::string_view editorText, Cell current)
 {
-    const char* op = nullptr;
-    switch (key) {
-    case '*':
-        op = "*";
-        break;
-    case '/':
-        op = "/";
-        break;
-    case '+':
-        op = "+";
-        break;
-    case '=':
-        op = "-";
-        break;
-    default:
+    if (key != '*' && key != '/' && key != '+' && key != '=')
         return false;
-    }
     bool started = false;
     if (!editorText.empty() && editorText != "-") {
         const std::int64_t value = addToFixed(0, strictNumber(editorText));
         ENZAN_VAL = value;
-        ENZAN_OP = op;
-        SIKI = " " + formatPicture(fixedToExtended(value), "###,##0.###") + " " + symbolOf(ENZAN_OP) + " ";
+        // Built with count-and-character and appends: GCC 12 at -O3 misreads
+        // the plain forms as overlapping copies (-Wrestrict).
+        ENZAN_OP.assign(1, key == '=' ? '-' : key);
+        SIKI.assign(1, ' ');
+        SIKI.append(formatPicture(fixedToExtended(value), "###,##0.###"));
+        SIKI.append(1, ' ').append(symbolOf(ENZAN_OP)).append(1, ' ');
         SIKIVisible = true;
         started = true;
     }

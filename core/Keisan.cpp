@@ -54,7 +54,7 @@ std::string rateFigure(std::string_view p, std::string_view c, bool taxExempt, c
         r = options.RIEKI_RITU ? roundToEven((price - cost) / price * 100 * 10000)
                                : roundToEven(cost / price * 100 * 10000);
     }
-    std::string text = formatPicture(static_cast<Extended>(r) / 10000, "###.#");
+    std::string text = formatPicture(r, 4, "###.#");
     // The column is five characters wide: a figure that does not fit is left out.
     if (text.size() > 5)
         return {};

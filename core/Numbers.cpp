@@ -164,7 +164,7 @@ Extended strictNumber(std::string_view text)
 {
     Extended v = 0;
     if (!parseNumber(text, v))
-        throw ConversionError("'" + std::string(text) + "' is not a valid number");
+        throw ConversionError(concat({"'", text, "' is not a valid number"}));
     return v;
 }
 
@@ -197,7 +197,19 @@ Extended Int(Extended x)
 
 std::int64_t roundToEven(Extended x)
 {
-    // rint rounds in the current mode, which is to nearest, ties to even.
+    // Every sum of the sheet passes here. Adding 1.5 x 2^63 leaves no
+    // fraction bits, so the addition itself rounds to the nearest integer
+    // (ties to even, the default mode), and the 64-bit significand of the
+    // result is then that integer plus 1.5 x 2^63: no rint call and no
+    // truncating conversion, which on the x87 reloads the control word.
+    constexpr Extended kMagic = 13835058055282163712.0L; // 1.5 x 2^63
+    constexpr Extended kTwo62 = 4611686018427387904.0L;
+    if (std::fabs(x) < kTwo62) {
+        const Extended shifted = x + kMagic;
+        std::uint64_t significand = 0;
+        std::memcpy(&significand, &shifted, sizeof significand);
+        return static_cast<std::int64_t>(significand - 13835058055282163712ULL);
+    }
     return toInt64(std::rint(x));
 }
 
@@ -205,6 +217,16 @@ std::int64_t truncateGeneral(Extended x)
 {
     // Truncation goes through the 15-digit general form and a four-decimal
     // fixed value: 0.53 x 100 lies just below 53 and must still give 53.
+    // Below 1e9 with a fraction under .9999 neither rounding can reach the
+    // next whole number, so the digits are needed only near one.
+    const Extended a = std::fabs(x);
+    if (a < 1e9L) {
+        const Extended whole = std::trunc(a);
+        if (a - whole < 0.9999L) {
+            const auto w = static_cast<std::int64_t>(whole);
+            return x < 0 ? -w : w;
+        }
+    }
     DecimalDigits d = toDecimalDigits(x);
     if (d.nan)
         return 0;

@@ -54,7 +54,7 @@ std::int64_t yenToFixed(std::int64_t yen)
 
 std::string totalText(std::int64_t fixed)
 {
-    return "\\" + formatMoney(fixed) + "-";
+    return concat({"\\", formatMoney(fixed), "-"});
 }
 
 // The tax is computed once, on the taxable sum, never per line.
@@ -65,15 +65,15 @@ void setTaxFigures(Estimate& doc, std::int64_t amountSum)
         // T = Int(Q - Q / 1.05) = Int(Q / 21)
         const std::int64_t t = yenToFixed(divide(q, 21 * kScale, Rounding::TowardZero));
         doc.TOTALKIN = totalText(wholeYen(amountSum - t));
-        doc.panels[2] = "消費税 = " + formatMoney(t);
+        doc.panels[2] = concat({"消費税 = ", formatMoney(t)});
         doc.ZEI_GAKU = t;
-        doc.panels[3] = "税込合計 = " + formatMoney(wholeYen(amountSum));
+        doc.panels[3] = concat({"税込合計 = ", formatMoney(wholeYen(amountSum))});
         doc.ZEIKOMI_KEI = wholeYen(amountSum);
     } else if (doc.HIKAZEI) {
         doc.TOTALKIN = totalText(amountSum);
         doc.panels[2] = "消費税 = 0";
         doc.ZEI_GAKU = 0;
-        doc.panels[3] = "税込合計 = " + formatMoney(wholeYen(amountSum));
+        doc.panels[3] = concat({"税込合計 = ", formatMoney(wholeYen(amountSum))});
         doc.ZEIKOMI_KEI = wholeYen(amountSum);
     } else {
         doc.TOTALKIN = totalText(amountSum);
@@ -81,8 +81,8 @@ void setTaxFigures(Estimate& doc, std::int64_t amountSum)
         const std::int64_t t = yenToFixed(divide(q, 20 * kScale, roundingOf(doc.HASU_MODE)));
         doc.ZEI_GAKU = t;
         doc.ZEIKOMI_KEI = divide(static_cast<Int128>(amountSum) + t, 1, Rounding::TowardZero);
-        doc.panels[2] = "消費税 = " + formatMoney(t);
-        doc.panels[3] = "税込合計 = " + formatMoney(doc.ZEIKOMI_KEI);
+        doc.panels[2] = concat({"消費税 = ", formatMoney(t)});
+        doc.panels[3] = concat({"税込合計 = ", formatMoney(doc.ZEIKOMI_KEI)});
     }
 }
 
@@ -112,19 +112,23 @@ std::int64_t KEISAN_ALL(Estimate& doc)
 
 std::int64_t URI_KEISAN(Estimate& doc)
 {
+    // Runs on every keystroke in a numeric cell: one pass over the cells as
+    // they stand, a fast reader, no allocation.
     const StringGrid& g = doc.SG1;
     doc.GENKA_KEI = 0;
     doc.KAZEI_KEI = 0;
     std::int64_t r = 0;
-    for (int row = 1; row < g.rowCount(); ++row) {
-        const std::string& amountText = g.cell(col::Amount, row);
+    const bool fullRows = g.colCount() > col::CostTotal;
+    for (int row = 1; fullRows && row < g.rowCount(); ++row) {
+        const std::vector<std::string>& cells = g.row(row);
+        const std::string& amountText = cells[col::Amount];
         if (!amountText.empty()) {
             const Extended amount = readNumber(amountText);
             r = addToFixed(r, amount);
-            if (g.cell(col::TaxExempt, row).empty())
+            if (cells[col::TaxExempt].empty())
                 doc.KAZEI_KEI = addToFixed(doc.KAZEI_KEI, amount);
         }
-        const std::string& costText = g.cell(col::CostTotal, row);
+        const std::string& costText = cells[col::CostTotal];
         if (!costText.empty())
             doc.GENKA_KEI = addToFixed(doc.GENKA_KEI, readNumber(costText));
     }
@@ -136,19 +140,20 @@ void KEISAN_DISP(Estimate& doc)
 {
     const Extended k = fixedToExtended(doc.KINGAKU_KEI);
     const Extended g = fixedToExtended(doc.GENKA_KEI);
-    doc.panels[4] = "原価計 = " + formatMoney(doc.GENKA_KEI);
+    doc.panels[4] = concat({"原価計 = ", formatMoney(doc.GENKA_KEI)});
     if (doc.UTIZEI) {
         // Ceil_New2(K / 1.05 - G) = (20 K - 21 G) / 21, rounded away from zero
         const Int128 n = static_cast<Int128>(doc.KINGAKU_KEI) * 20 - static_cast<Int128>(doc.GENKA_KEI) * 21;
-        doc.panels[5] = "粗利計 = " + formatThousands(static_cast<Extended>(divide(n, 21 * kScale, Rounding::AwayFromZero)), 0);
+        doc.panels[5] = concat({"粗利計 = ", formatMoney(yenToFixed(divide(n, 21 * kScale, Rounding::AwayFromZero)))});
     } else {
-        doc.panels[5] = "粗利計 = " + formatThousands(k - g, 0);
+        const Int128 profit = static_cast<Int128>(doc.KINGAKU_KEI) - doc.GENKA_KEI;
+        doc.panels[5] = concat({"粗利計 = ", formatMoney(divide(profit, 1, Rounding::TowardZero))});
     }
     const char* label = doc.RIEKI_RITU ? "利益率 = " : "原価率 = ";
     doc.panels[6] = label;
     if (doc.KINGAKU_KEI != 0 && doc.GENKA_KEI != 0) {
         const Extended ratio = doc.RIEKI_RITU ? (k - g) / k * 100 : g / k * 100;
-        doc.panels[6] += formatPicture(ratio, "##0.0") + "%";
+        doc.panels[6] = concat({label, formatPicture(ratio, "##0.0"), "%"});
     }
     doc.panels[7] = hasuModeName(doc.HASU_MODE);
 }
