@@ -42,17 +42,19 @@ bool Enzan::start(char key, std::string_view editorText, Cell current)
     return started;
 }
 
-std::optional<std::string> Enzan::ENZAN(Estimate& doc, std::string_view editorText, Cell current)
+std::optional<std::string> Enzan::ENZAN(Estimate& doc, std::string_view editorText, Cell current,
+                                        const EditorEcho& echo)
 {
-    return complete(doc, editorText, current);
+    return complete(doc, editorText, current, echo);
 }
 
-std::optional<std::string> Enzan::ENZAN2(Estimate& doc, std::string_view editorText)
+std::optional<std::string> Enzan::ENZAN2(Estimate& doc, std::string_view editorText, const EditorEcho& echo)
 {
-    return complete(doc, editorText, ENZAN_CELL);
+    return complete(doc, editorText, ENZAN_CELL, echo);
 }
 
-std::optional<std::string> Enzan::complete(Estimate& doc, std::string_view editorText, Cell target)
+std::optional<std::string> Enzan::complete(Estimate& doc, std::string_view editorText, Cell target,
+                                           const EditorEcho& echo)
 {
     if (!pending()) {
         SIKIVisible = false;
@@ -80,6 +82,8 @@ std::optional<std::string> Enzan::complete(Estimate& doc, std::string_view edito
         }
     }
     std::string text = formatGeneral(result);
+    if (echo)
+        text = echo(text);
     reset();
     doc.SG1.setCell(target.col, target.row, text);
     doc.recalculateLine(target.row);
@@ -98,11 +102,13 @@ void Enzan::backspaceKey()
     reset();
 }
 
-std::string Enzan::escapeKey(Estimate& doc, Cell current)
+std::string Enzan::escapeKey(Estimate& doc, Cell current, const EditorEcho& echo)
 {
     std::string text;
     if (pending() && ENZAN_VAL != 0)
         text = formatGeneral(fixedToExtended(ENZAN_VAL));
+    if (echo)
+        text = echo(text);
     doc.SG1.setCell(current.col, current.row, text);
     doc.notify(Change::Cells);
     return text;

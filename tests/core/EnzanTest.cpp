@@ -208,3 +208,26 @@ TEST_F(EnzanTest, CancelKeys)
     EXPECT_EQ(editor, "");
     EXPECT_EQ(cell(), "");
 }
+
+TEST_F(EnzanTest, TheCellReceivesWhatTheEditorKeeps)
+{
+    // A price editor keeps two decimals: the cell and the line follow the
+    // editor's text, not the longer result.
+    const Enzan::EditorEcho twoDecimals = [](const std::string& text) {
+        const auto point = text.find('.');
+        return point == std::string::npos ? text : text.substr(0, point + 3);
+    };
+    type("10");
+    key('/');
+    type("3");
+    const auto stored = enzan.ENZAN(doc, editor, current, twoDecimals);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(*stored, "3.33");
+    EXPECT_EQ(cell(), "3.33");
+    EXPECT_EQ(doc.SG1.cell(col::Amount, 1), "6"); // 2 x 3.33 = 6.66, truncated
+
+    type("1.256");
+    key('*');
+    EXPECT_EQ(enzan.escapeKey(doc, current, twoDecimals), "1.25");
+    EXPECT_EQ(cell(), "1.25");
+}
