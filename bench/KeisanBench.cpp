@@ -1,62 +1,50 @@
-// Times the two recalculations on a sheet of 10,000 lines: the line
-// recalculation runs on every keystroke in a numeric cell, the full one on
-// load, paste, option changes and before printing.
+// The two recalculations of the sheet. The line recalculation (KEISAN of
+// one row, URI_KEISAN, KEISAN_DISP) runs on every keystroke in a numeric
+// cell; the full one (KEISAN_ALL, KEISAN_DISP) on load, paste, option
+// changes and before printing.
+#include "bench/EstimateGenerator.h"
+
 #include "core/Estimate.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <benchmark/benchmark.h>
+
 #include <string>
-#include <vector>
-
-#include <time.h>
-
-using namespace yorozu;
 
 namespace {
 
-template <typename F>
-double medianMicros(int runs, F&& f)
+using namespace yorozu;
+
+void BM_LineRecalculation(benchmark::State& state)
 {
-    std::vector<double> t;
-    for (int i = 0; i < runs; ++i) {
-        // Thread CPU time: the machine may be shared, wall time says little.
-        timespec a{}, b{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &a);
-        f(i);
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &b);
-        t.push_back(static_cast<double>(b.tv_sec - a.tv_sec) * 1e6 + static_cast<double>(b.tv_nsec - a.tv_nsec) / 1e3);
+    const int lines = static_cast<int>(state.range(0));
+    Estimate doc;
+    generateEstimate(doc, lines);
+    doc.recalculateAll();
+    int i = 0;
+    for (auto _ : state) {
+        // A keystroke: one price changes, the line and the totals follow.
+        const int row = 1 + (i * 37) % lines;
+        doc.SG1.setCell(col::UnitPrice, row, std::to_string(1000 + i % 500));
+        doc.recalculateLine(row);
+        benchmark::DoNotOptimize(doc.KINGAKU_KEI);
+        ++i;
     }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
 }
+BENCHMARK(BM_LineRecalculation)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_FullRecalculation(benchmark::State& state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    Estimate doc;
+    generateEstimate(doc, lines);
+    int mode = 0;
+    for (auto _ : state) {
+        // Alternate the fraction mode so every pass rewrites the amounts.
+        doc.HASU_MODE = mode++ % 3;
+        doc.recalculateAll();
+        benchmark::DoNotOptimize(doc.KINGAKU_KEI);
+    }
+}
+BENCHMARK(BM_FullRecalculation)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main()
-{
-    constexpr int kLines = 10000;
-    Estimate doc;
-    doc.SG1.setRowCount(kLines + 1);
-    for (int r = 1; r <= kLines; ++r) {
-        doc.SG1.setCell(col::Quantity, r, std::to_string(r % 17) + ".5");
-        doc.SG1.setCell(col::UnitPrice, r, std::to_string(1000 + r));
-        doc.SG1.setCell(col::CostPrice, r, std::to_string(600 + r % 300) + ".25");
-        if (r % 9 == 0)
-            doc.SG1.setCell(col::TaxExempt, r, "1");
-    }
-    for (int mode = 0; mode <= 2; ++mode) {
-        doc.HASU_MODE = mode;
-        const double full = medianMicros(21, [&](int) { doc.recalculateAll(); });
-        const double line = medianMicros(201, [&](int i) {
-            const int row = 1 + (i * 37) % kLines;
-            doc.SG1.setCell(col::UnitPrice, row, std::to_string(1000 + i));
-            doc.recalculateLine(row);
-        });
-        std::printf("mode %d: full recalculation %.0f us, line recalculation %.0f us (%d lines)\n", mode, full,
-                    line, kLines);
-    }
-    doc.UTIZEIClick(true);
-    const double full = medianMicros(21, [&](int) { doc.recalculateAll(); });
-    std::printf("tax included: full recalculation %.0f us\n", full);
-    return 0;
-}
