@@ -19,6 +19,13 @@ const char* symbolOf(const std::string& op)
     return "－";
 }
 
+// Results go into data cells only: a target left at its idle value (the
+// heading corner) must never overwrite a heading or a row number.
+bool isDataCell(const Enzan::Cell& cell)
+{
+    return cell.row >= 1 && cell.col >= 1;
+}
+
 } // namespace
 
 bool Enzan::start(char key, std::string_view editorText, Cell current)
@@ -33,7 +40,7 @@ bool Enzan::start(char key, std::string_view editorText, Cell current)
         // the plain forms as overlapping copies (-Wrestrict).
         ENZAN_OP.assign(1, key == '=' ? '-' : key);
         SIKI.assign(1, ' ');
-        SIKI.append(formatPicture(fixedToExtended(value), "###,##0.###"));
+        SIKI.append(formatPicture(value, 4, "###,##0.###"));
         SIKI.append(1, ' ').append(symbolOf(ENZAN_OP)).append(1, ' ');
         SIKIVisible = true;
         started = true;
@@ -85,6 +92,8 @@ std::optional<std::string> Enzan::complete(Estimate& doc, std::string_view edito
     if (echo)
         text = echo(text);
     reset();
+    if (!isDataCell(target))
+        return std::nullopt;
     doc.SG1.setCell(target.col, target.row, text);
     doc.recalculateLine(target.row);
     return text;
@@ -93,6 +102,8 @@ std::optional<std::string> Enzan::complete(Estimate& doc, std::string_view edito
 void Enzan::deleteKey(Estimate& doc, Cell current)
 {
     reset();
+    if (!isDataCell(current))
+        return;
     doc.SG1.setCell(current.col, current.row, "");
     doc.recalculateLine(current.row);
 }
@@ -109,8 +120,10 @@ std::string Enzan::escapeKey(Estimate& doc, Cell current, const EditorEcho& echo
         text = formatGeneral(fixedToExtended(ENZAN_VAL));
     if (echo)
         text = echo(text);
-    doc.SG1.setCell(current.col, current.row, text);
-    doc.notify(Change::Cells);
+    if (isDataCell(current)) {
+        doc.SG1.setCell(current.col, current.row, text);
+        doc.notify(Change::Cells);
+    }
     return text;
 }
 

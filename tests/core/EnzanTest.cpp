@@ -144,6 +144,20 @@ TEST_F(EnzanTest, CompletingWhileIdleDoesNothing)
     EXPECT_EQ(cell(), "7");
 }
 
+TEST_F(EnzanTest, HeadingsAreNeverWritten)
+{
+    // A pending operation whose recorded cell is the idle corner: the
+    // headings and row numbers stay.
+    enzan.ENZAN_OP = "*";
+    enzan.ENZAN_VAL = 20000;
+    EXPECT_FALSE(enzan.ENZAN2(doc, "3"));
+    EXPECT_EQ(doc.SG1.cell(0, 0), "№");
+    enzan.deleteKey(doc, {0, 1});
+    EXPECT_EQ(doc.SG1.cell(0, 1), "1");
+    enzan.escapeKey(doc, {col::UnitPrice, 0});
+    EXPECT_EQ(doc.SG1.cell(col::UnitPrice, 0), "単価");
+}
+
 TEST_F(EnzanTest, FailuresLeaveEverythingAsItWas)
 {
     // A first operand that is no number starts nothing.
