@@ -234,3 +234,20 @@ TEST_F(TotalsTest, TaxOfExactMultiplesLosesNoYen)
         ASSERT_EQ(doc.ZEI_GAKU, yen(k));
     }
 }
+
+TEST_F(TotalsTest, AZeroPriceThatIsNoExcludedTextDoesNotStopTheSheet)
+{
+    // "00" and "0.0" read as zero and reach the ratio's division; that line
+    // gets no rate, and the lines after it are computed as usual.
+    doc.UTIZEI = true;
+    lines({{"1", "00", "50", ""}, {"1", "0.0", "50", ""}, {"2", "1050", "500", ""}});
+    doc.recalculateAll();
+    EXPECT_EQ(doc.SG1.cell(col::Rate, 1), "");
+    EXPECT_EQ(doc.SG1.cell(col::Rate, 2), "");
+    EXPECT_EQ(doc.SG1.cell(col::CostTotal, 1), "50");
+    EXPECT_EQ(doc.SG1.cell(col::Amount, 3), "2100");
+    EXPECT_EQ(doc.SG1.cell(col::Rate, 3), "50");
+    EXPECT_EQ(doc.KINGAKU_KEI, yen(2100));
+    EXPECT_EQ(doc.GENKA_KEI, yen(1100));
+    EXPECT_EQ(doc.ZEI_GAKU, yen(100));
+}
