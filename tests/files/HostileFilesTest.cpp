@@ -4,6 +4,7 @@
 #include "files/CompanySettingsTable.h"
 #include "files/Cp932.h"
 #include "files/ReadSetting.h"
+#include "files/Set2File.h"
 #include "files/TextFile.h"
 
 #include "files/HostileFiles.h"
@@ -44,6 +45,14 @@ protected:
     fs::path dir_;
 };
 
+// The test's literals are UTF-8; the files are code page 932.
+std::string cp932Of(const std::string& utf8)
+{
+    auto e = cp932::encode(utf8);
+    EXPECT_TRUE(e.ok) << utf8;
+    return e.bytes;
+}
+
 // One reader as the program calls it: the file it reads from the program
 // folder, and the call, which checks that what it read is usable.
 struct Reader {
@@ -80,6 +89,16 @@ std::vector<Reader> readers()
                  EXPECT_TRUE(saved.ok) << saved.error;
                  EXPECT_EQ(readTextLines(dir / "SET.INI")->size(), kCompanySettingKeyCount);
              }
+         }},
+        {"SET2_YOMIKOMI", "SET2.INI",
+         [](const fs::path& dir) {
+             const auto read = SET2_YOMIKOMI(dir, Set2Screen{});
+             EXPECT_TRUE(read.fileFound);
+             // What was read is written back and reads again without complaint.
+             fs::create_directories(dir / "again");
+             ASSERT_TRUE(SET2_KAKIDASI(dir / "again", read.settings).ok);
+             EXPECT_TRUE(SET2_YOMIKOMI(dir / "again", Set2Screen{}).rejectedLines.empty());
+             startupPartsBarWidth(dir);
          }},
     };
 }
@@ -250,13 +269,95 @@ TEST_F(HostileFilesTest, CompanySettingsTextOfHostileFiles)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        // The test's own literals are UTF-8; the file is code page 932.
-        const auto bytes = cp932::encode(row.bytes);
-        ASSERT_TRUE(bytes.ok);
-        const auto file = write("SET3.INI", bytes.bytes);
+        const auto file = write("SET3.INI", cp932Of(row.bytes));
         const auto s = readCompanySettings(file, Orientation::Portrait, SettingsReader::Dialog);
         EXPECT_EQ(s.companyName, row.companyName);
         EXPECT_EQ(s.tel, row.tel);
         EXPECT_EQ(s.companyFontSize, 15);
     }
+}
+
+// Colours of "SET2.INI" take only a plain decimal integer; any other number
+// text keeps the default and names its line, and the lines after it still read.
+TEST_F(HostileFilesTest, Set2NumbersOfHostileFiles)
+{
+    struct Row {
+        std::string value;
+        std::int32_t colour; // of "[色]=", default 0x00FFFF
+        bool rejected;
+    };
+    const std::vector<Row> rows = {
+        {"255", 255, false},
+        {"-16777201", -16777201, false},
+        {"1,234", 0x00FFFF, true},
+        {"1e3", 0x00FFFF, true},
+        {"12.5", 0x00FFFF, true},
+        {"nan", 0x00FFFF, true},
+        {"inf", 0x00FFFF, true},
+        {"0x10", 0x00FFFF, true},
+        {" 12", 0x00FFFF, true},
+        {"2147483648", 0x00FFFF, true},
+        // 20 bytes are read: 400 digits are cut to 20, which is no int.
+        {std::string(400, '9'), 0x00FFFF, true},
+        {std::string(400, '0') + "7", 0, false},
+        {"", 0x00FFFF, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE("[色]=" + row.value);
+        ASSERT_TRUE(writeTextLines(dir_ / "SET2.INI", {"[色]=" + row.value, "[行間]=2"}).ok);
+        const auto read = SET2_YOMIKOMI(dir_, Set2Screen{});
+        EXPECT_EQ(read.settings.editorColor, row.colour);
+        EXPECT_EQ(read.rejectedLines.size(), row.rejected ? 1u : 0u);
+        EXPECT_EQ(read.settings.GYOUKAN, 2);
+    }
+
+    // Window placement takes any text: a non-number is 0, a far position 0.
+    for (const std::string& value : std::vector<std::string>{"1e3", "nan", "-inf", "9999", std::string(400, '9')}) {
+        SCOPED_TRACE("[Top]=" + value);
+        ASSERT_TRUE(writeTextLines(dir_ / "SET2.INI", {"[Top]=" + value, "[Left]=" + value}).ok);
+        const auto read = SET2_YOMIKOMI(dir_, Set2Screen{1920, 700});
+        EXPECT_EQ(read.settings.windowTop, 0);
+        EXPECT_EQ(read.settings.windowLeft, 0);
+        EXPECT_TRUE(read.rejectedLines.empty());
+    }
+}
+
+TEST_F(HostileFilesTest, Set2LinesOfHostileFiles)
+{
+    const Set2Settings defaults;
+    // Lines missing at the end: a file cut short after three keys keeps the
+    // defaults for every key it lost.
+    ASSERT_TRUE(writeTextLines(dir_ / "SET2.INI", {"[行間]=1", "[種別]=2", "[寸法]=0"}).ok);
+    auto read = SET2_YOMIKOMI(dir_, Set2Screen{});
+    EXPECT_EQ(read.settings.GYOUKAN, 1);
+    EXPECT_EQ(read.settings.PRN_S, 2);
+    EXPECT_FALSE(read.settings.Sunpou);
+    EXPECT_EQ(read.settings.editorColor, defaults.editorColor);
+    EXPECT_EQ(read.settings.MARUME, defaults.MARUME);
+    EXPECT_TRUE(read.settings.partsAutoOpen);
+
+    // A file cut inside a line: the half line is a line of its own.
+    write("SET2.INI", cp932Of("[行間]=1\r\n[色]=25"));
+    read = SET2_YOMIKOMI(dir_, Set2Screen{});
+    EXPECT_EQ(read.settings.editorColor, 25);
+
+    // CR without LF joins two keys into one line, and both take the text after
+    // the line's first "=".
+    write("SET2.INI", cp932Of("[行間]=1\r[種別]=2\r\n"));
+    read = SET2_YOMIKOMI(dir_, Set2Screen{});
+    EXPECT_EQ(read.settings.GYOUKAN, 1);
+    EXPECT_EQ(read.settings.PRN_S, 1);
+
+    // LF alone ends a line.
+    write("SET2.INI", cp932Of("[行間]=1\n[種別]=2\n"));
+    read = SET2_YOMIKOMI(dir_, Set2Screen{});
+    EXPECT_EQ(read.settings.GYOUKAN, 1);
+    EXPECT_EQ(read.settings.PRN_S, 2);
+
+    // NUL bytes and a lone lead byte inside the data folder stay text; the
+    // next line still reads.
+    write("SET2.INI", "[DATA_PATH]=/a" + std::string("\0b\x82", 3) + cp932Of("\r\n[掛率]=0.8\r\n"));
+    read = SET2_YOMIKOMI(dir_, Set2Screen{});
+    EXPECT_EQ(read.settings.DATA_PATH.substr(0, 4), std::string("/a\0b", 4));
+    EXPECT_EQ(read.settings.KAKERITU, "0.8");
 }
