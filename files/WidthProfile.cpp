@@ -3,11 +3,24 @@
 #include "files/IntText.h"
 #include "files/ReadSetting.h"
 
+#include <algorithm>
+
 namespace yorozu {
 
 namespace {
 
 constexpr const char* kShapeKey = "[形状]=";
+
+// A width is what a user can drag a column to; a file edited by hand may
+// hold any integer, and the grid's views add widths up in int. Below -1 is
+// hidden like -1; the widest column is far beyond any screen and 18 of them
+// still sum without overflow.
+constexpr int kWidestColumn = 32767;
+
+int columnWidth(std::string_view text)
+{
+    return std::clamp(intOr(text, -1), -1, kWidestColumn);
+}
 
 } // namespace
 
@@ -48,7 +61,7 @@ WidthProfileResult CEL_WIDTH_SET(const std::filesystem::path& programDir, Estima
     }
     estimate.SunpouClick(intOr(findSetting(lines, kShapeKey), 1) == 1);
     for (int k = 0; k < StringGrid::kColumns; ++k)
-        estimate.SG1.setColWidth(k, intOr(findSetting(lines, std::to_string(k) + "="), -1));
+        estimate.SG1.setColWidth(k, columnWidth(findSetting(lines, std::to_string(k) + "=")));
     estimate.notify(Change::Layout);
     result.applied = true;
     return result;

@@ -3,9 +3,15 @@
 #include "files/CompanySettingsFile.h"
 #include "files/CompanySettingsTable.h"
 #include "files/Cp932.h"
+#include "files/Numbering.h"
+#include "files/PickLists.h"
 #include "files/ReadSetting.h"
 #include "files/Set2File.h"
 #include "files/TextFile.h"
+#include "files/WidthProfile.h"
+#include "files/WindowCompanySettings.h"
+
+#include "core/Estimate.h"
 
 #include "files/HostileFiles.h"
 
@@ -99,6 +105,42 @@ std::vector<Reader> readers()
              ASSERT_TRUE(SET2_KAKIDASI(dir / "again", read.settings).ok);
              EXPECT_TRUE(SET2_YOMIKOMI(dir / "again", Set2Screen{}).rejectedLines.empty());
              startupPartsBarWidth(dir);
+         }},
+        {"BANGOU_CALL", "BANGO.INI",
+         [](const fs::path& dir) {
+             const auto number = BANGOU_CALL(dir);
+             // Whatever the line held, the next number is written whole.
+             const auto next = BANGOU_KOUSIN(dir, number.value_or(""));
+             EXPECT_TRUE(next.written);
+             EXPECT_TRUE(next.write.ok) << next.write.error;
+             EXPECT_EQ(BANGOU_CALL(dir), next.number);
+         }},
+        {"COMBO_YOMIKOMI", "Tani.LST",
+         [](const fs::path& dir) {
+             const auto entries = COMBO_YOMIKOMI(dir, PickList::Tani);
+             ASSERT_TRUE(entries.has_value());
+             EXPECT_TRUE(COMBO_KAKIDASI(dir, PickList::Tani, *entries).ok);
+             EXPECT_EQ(COMBO_YOMIKOMI(dir, PickList::Tani), entries);
+         }},
+        {"CEL_WIDTH_SET", "SEL_WIDTH1.INI",
+         [](const fs::path& dir) {
+             Estimate doc;
+             EXPECT_TRUE(CEL_WIDTH_SET(dir, doc, kWidthProfile1).applied);
+             for (int k = 0; k < StringGrid::kColumns; ++k) {
+                 EXPECT_GE(doc.SG1.colWidth(k), -1);
+                 EXPECT_LE(doc.SG1.colWidth(k), 32767);
+             }
+         }},
+        {"SET3_YOMIKOMI", "SET3.INI",
+         [](const fs::path& dir) {
+             for (auto memoMode : {MemoMode::Text, MemoMode::Numeric}) {
+                 const auto s = readWindowCompanySettings(dir, 0, memoMode);
+                 EXPECT_TRUE(s.fileFound);
+                 EXPECT_GE(s.HASU_MODE, 0);
+                 EXPECT_LE(s.HASU_MODE, 2);
+                 Estimate doc;
+                 applyWindowCompanySettings(s, doc);
+             }
          }},
     };
 }
@@ -360,4 +402,40 @@ TEST_F(HostileFilesTest, Set2LinesOfHostileFiles)
     read = SET2_YOMIKOMI(dir_, Set2Screen{});
     EXPECT_EQ(read.settings.DATA_PATH.substr(0, 4), std::string("/a\0b", 4));
     EXPECT_EQ(read.settings.KAKERITU, "0.8");
+}
+
+// Column widths of a profile edited by hand: anything but an integer hides
+// the column, and no integer makes a column narrower than hidden or so wide
+// that the widths of the sheet no longer add up in an int.
+TEST_F(HostileFilesTest, WidthProfileNumbersOfHostileFiles)
+{
+    struct Row {
+        std::string value;
+        int width;
+    };
+    const std::vector<Row> rows = {
+        {"284", 284},      {"0", 0},          {"-1", -1},         {"-2", -1},
+        {"-2147483648", -1}, {"2147483647", 32767}, {"32768", 32767}, {"2147483648", -1},
+        {"1,234", -1},     {"1e3", -1},       {"nan", -1},        {"inf", -1},
+        {"12.5", -1},      {std::string(400, '9'), -1}, {"", -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE("7=" + row.value);
+        std::vector<std::string> lines = {"[形状]=1"};
+        for (int k = 0; k < StringGrid::kColumns; ++k)
+            lines.push_back(std::to_string(k) + "=" + (k == 7 ? row.value : "10"));
+        ASSERT_TRUE(writeTextLines(dir_ / kWidthProfile1, lines).ok);
+        Estimate doc;
+        ASSERT_TRUE(CEL_WIDTH_SET(dir_, doc, kWidthProfile1).applied);
+        EXPECT_EQ(doc.SG1.colWidth(7), row.width);
+        EXPECT_EQ(doc.SG1.colWidth(6), 10);
+    }
+
+    // Lines missing at the end: the columns without a line are hidden.
+    ASSERT_TRUE(writeTextLines(dir_ / kWidthProfile1, {"[形状]=1", "0=25", "1=20"}).ok);
+    Estimate doc;
+    ASSERT_TRUE(CEL_WIDTH_SET(dir_, doc, kWidthProfile1).applied);
+    EXPECT_EQ(doc.SG1.colWidth(1), 20);
+    EXPECT_EQ(doc.SG1.colWidth(2), -1);
+    EXPECT_EQ(doc.SG1.colWidth(17), -1);
 }
