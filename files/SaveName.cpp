@@ -9,7 +9,9 @@ namespace yorozu {
 namespace {
 
 constexpr size_t kStampLength = 14;
-constexpr size_t kMaxNameBytes = 255;
+// A file name may have 255 bytes; the atomic write puts a temporary file with
+// a longer name beside the target, so leave room for its suffix.
+constexpr size_t kMaxNameBytes = 230;
 constexpr std::string_view kSeparator = "_";
 constexpr std::string_view kExtension = ".qte";
 

@@ -32,7 +32,8 @@ struct DateTime {
 // `existingNames` when that is not earlier (two saves within a second, a
 // clock set back). So the new name never equals an existing one and sorts
 // after all of them. The registration name is shortened, never in the middle
-// of a character, so that the name fits the 255 bytes a file name may have.
+// of a character, so that the name (230 bytes at most) and the temporary file of the atomic
+// write fit the 255 bytes a file name may have.
 std::string saveFileName(std::string_view title, const DateTime& when, const std::vector<std::string>& existingNames);
 
 // The stamp a saved estimate's name starts with, if it has one.
