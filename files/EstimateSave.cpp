@@ -74,6 +74,11 @@ EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& 
     if (auto message = FNAME_CHECK(doc.TITLE))
         return {Status::Refused, *message, {}, false};
 
+    std::error_code ec;
+    if (request.dataDir.empty() || !fs::is_directory(request.dataDir, ec))
+        return {Status::Failed, "見積ファイルは保存できませんでした。\r\n保存先フォルダがありません。\r\n" +
+                                    request.dataDir.string(), {}, false};
+
     const bool replace = replaceable(request) && ask(replaceQuestion(request.currentFile));
 
     std::vector<std::string> lines;
@@ -92,7 +97,6 @@ EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& 
         return result;
     }
     if (replace) {
-        std::error_code ec;
         fs::remove(request.currentFile, ec);
         result.replacedCurrent = !ec;
         if (ec)

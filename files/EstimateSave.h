@@ -14,7 +14,8 @@ struct EstimateSaveRequest {
     std::filesystem::path dataDir;    // the data folder chosen in the browser
     std::filesystem::path programDir; // for the remark rows of line 19
     // The file the estimate was read from or last saved to; empty for a new
-    // estimate. Saving again offers to replace it instead of adding a copy.
+    // estimate (the window forgets it when the estimate is cleared). Saving
+    // again offers to replace it instead of adding a copy.
     std::filesystem::path currentFile;
     DateTime now = DateTime::now();
 };

@@ -20,4 +20,15 @@ std::optional<std::string> FNAME_CHECK(std::string_view name)
     return std::nullopt;
 }
 
+std::string withoutControlCharacters(std::string_view name)
+{
+    std::string out(name);
+    for (char& c : out) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F)
+            c = '_';
+    }
+    return out;
+}
+
 } // namespace yorozu

@@ -14,4 +14,9 @@ extern const char* const kUnusableNameMessage;
 // the field the name came from.
 std::optional<std::string> FNAME_CHECK(std::string_view name);
 
+// The name with every control character (a NUL above all, which would end the
+// name early for the system) replaced by "_", for building a file name from
+// a text that came from a file or the clipboard. The text itself keeps them.
+std::string withoutControlCharacters(std::string_view name);
+
 } // namespace yorozu

@@ -1,5 +1,7 @@
 #include "files/SaveName.h"
 
+#include "files/FileNameCheck.h"
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -104,7 +106,7 @@ std::string saveFileName(std::string_view title, const DateTime& when, const std
             stamp = t->plusSeconds(1);
     }
     const size_t room = kMaxNameBytes - kStampLength - kSeparator.size() - kExtension.size();
-    return stamp.stamp() + std::string(kSeparator) + truncateUtf8(title, room) + std::string(kExtension);
+    return stamp.stamp() + std::string(kSeparator) + truncateUtf8(withoutControlCharacters(title), room) + std::string(kExtension);
 }
 
 } // namespace yorozu

@@ -32,7 +32,7 @@ std::string textExportFileName(const Estimate& doc, const Date& today)
 {
     const auto era = japaneseEra(today);
     return era.era + std::to_string(era.year) + "年" + twoDigits(today.month) + "月" + twoDigits(today.day) + "日" +
-           "【" + doc.Bangou + "】" + doc.TITLE + ".qte";
+           "【" + withoutControlCharacters(doc.Bangou) + "】" + withoutControlCharacters(doc.TITLE) + ".qte";
 }
 
 TextExportResult TXT_DATA_WRITE(const Estimate& doc, const fs::path& programDir, const Date& today,

@@ -258,15 +258,30 @@ TEST_F(EstimateSave, CharactersTheCodePageCannotHoldWriteNothing)
     EXPECT_TRUE(filesIn(dataDir).empty());
 }
 
-TEST_F(EstimateSave, UnwritableFolderIsReported)
+TEST_F(EstimateSave, MissingDataFolderIsReported)
 {
     Estimate doc;
     doc.TITLE = "見積";
-    auto req = request();
-    req.dataDir = dataDir / "missing";
-    const auto result = saveEstimate(doc, req, answer(true));
-    EXPECT_EQ(result.status, EstimateSaveResult::Status::Failed);
-    EXPECT_NE(result.message.find("保存できませんでした"), std::string::npos);
+    // An empty folder must not mean the working directory.
+    for (const auto& dir : {dataDir / "missing", std::filesystem::path()}) {
+        SCOPED_TRACE(dir.string());
+        auto req = request();
+        req.dataDir = dir;
+        const auto result = saveEstimate(doc, req, answer(true));
+        EXPECT_EQ(result.status, EstimateSaveResult::Status::Failed);
+        EXPECT_NE(result.message.find("保存できませんでした"), std::string::npos);
+    }
+    EXPECT_TRUE(filesIn(dataDir).empty());
+}
+
+TEST_F(EstimateSave, ControlCharactersOfTheNameDoNotReachTheFileName)
+{
+    // A NUL would end the name early for the system and drop the extension.
+    Estimate doc;
+    doc.TITLE = std::string("見") + '\0' + "積\t名";
+    const auto result = saveEstimate(doc, request(), answer(true));
+    ASSERT_EQ(result.status, EstimateSaveResult::Status::Saved) << result.message;
+    EXPECT_EQ(filesIn(dataDir), std::vector<std::string>{"20261210120000_見_積_名.qte"});
 }
 
 TEST_F(EstimateSave, BytesTheCodePageLeavesUndefinedAreWrittenBackUnchanged)
