@@ -172,6 +172,8 @@ TEST_F(EstimateRead, MessagesComeInReadingOrder)
     EXPECT_EQ(r.messages[1], kHikazeiOn);
     EXPECT_NE(r.messages[2].find("端数処理方法"), std::string::npos);
     EXPECT_NE(r.messages[3].find("備考行数は [ 3行 ]"), std::string::npos);
+    EXPECT_FALSE(doc.UTIZEI);
+    EXPECT_TRUE(doc.HIKAZEI);
     EXPECT_TRUE(r.orientationChanged);
 }
 
@@ -347,4 +349,17 @@ TEST_F(EstimateRead, UnreadableFileIsAnErrorNamingIt)
         EXPECT_NE(r.error.find(path.string()), std::string::npos);
         EXPECT_EQ(doc.KNAME, "kept");
     }
+}
+
+TEST_F(EstimateRead, EndsWithTheFullRecalculationAfterTheRows)
+{
+    std::vector<Change> changes;
+    doc.addListener([&](Change c) { changes.push_back(c); });
+    auto lines = neutralHeader();
+    lines.push_back("1,,,,,,,品,,,1.5,m,3,,,,,");
+    ASSERT_TRUE(read(lines).ok);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(changes.back(), Change::Totals);
+    ASSERT_GE(changes.size(), 2u);
+    EXPECT_EQ(changes[changes.size() - 2], Change::Cells);
 }
