@@ -15,7 +15,7 @@ struct TextExportResult {
         Written,   // `message` is "出力しました。": the window beeps and shows it
         Refused,   // the number or registration name cannot make a file name; show `message`
         Cancelled, // No to the existing-file question
-        Failed,    // the file could not be written; `message` says why (the window stays silent)
+        Failed,    // the file could not be written; `message` says why, for a warning box
     };
     Status status = Status::Written;
     std::string message;
