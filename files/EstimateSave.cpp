@@ -65,6 +65,17 @@ std::string unmappableMessage(const std::string& characters)
     return "保存できない文字が含まれています。\r\n\r\n" + characters + "\r\n\r\n中止しました。";
 }
 
+// How Save behaves, since nothing else fixes it:
+// - the name is "yyyyMMddHHmmss_" + registration name + ".qte", the stamp
+//   past every stamp already in the folder, so name order is age order with
+//   the newest last and a new name never meets an existing file;
+// - an empty or blank name and a name FNAME_CHECK refuses write nothing;
+// - saving the estimate that came from a file of this folder asks whether to
+//   replace it: Yes writes it under a fresh name and then removes the old
+//   file, No keeps the old file and adds the estimate; nothing is ever
+//   overwritten unasked;
+// - the write is atomic and all or nothing (unmappable characters included);
+// - BANGOU_KOUSIN is the caller's, after Status::Saved.
 EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& request, const AskYesNo& ask)
 {
     using Status = EstimateSaveResult::Status;
