@@ -363,3 +363,19 @@ TEST_F(EstimateRead, EndsWithTheFullRecalculationAfterTheRows)
     ASSERT_GE(changes.size(), 2u);
     EXPECT_EQ(changes[changes.size() - 2], Change::Cells);
 }
+
+TEST_F(EstimateRead, AmountsAreComputedAgainUnderTheCurrentFractionMode)
+{
+    // Saved under rounding up (line 18 "1"): 1.5 x 3 = 4.5 was stored as 5.
+    auto lines = withLine(neutralHeader(), 18, "1");
+    lines.push_back("1,,,,,,,品,,,1.5,m,3,2,5,3,,");
+    const auto r = read(lines);
+    ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_NE(r.messages[0].find("[ 切り上げ ]"), std::string::npos);
+    EXPECT_NE(r.messages[0].find("[ 切捨て ]"), std::string::npos);
+    EXPECT_EQ(doc.HASU_MODE, 0);
+    EXPECT_EQ(doc.SG1.cell(col::Amount, 1), "4");
+    EXPECT_EQ(doc.SG1.cell(col::CostTotal, 1), "3");
+    EXPECT_EQ(doc.KINGAKU_KEI, 4 * 10000);
+}
