@@ -184,6 +184,11 @@ void SEKISAN_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progre
     storeGridRows(doc.SGS, std::move(rows));
 }
 
+bool totalsViewWanted(const Estimate& doc)
+{
+    return (doc.PRN_S == 1 || doc.PRN_S == 2) && doc.SG1_END() != 0;
+}
+
 GridSize totalsGridSize(int rowCount, int verticalScrollBarWidth)
 {
     GridSize size;

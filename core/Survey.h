@@ -23,6 +23,9 @@ void SYUKEI_KEI(Estimate& doc);
 // Fills SGS: the "#" lines of the sheet, the rows of SG_KEI, the "@" lines, then the continuation rows.
 void SEKISAN_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progress& progress = {});
 
+// The button "集計" builds and shows SG_KEI only for the kinds with subtotals and a sheet with lines.
+bool totalsViewWanted(const Estimate& doc);
+
 // The on-screen size of SG_KEI for its row count; the window applies it.
 struct GridSize {
     int width = 0;
