@@ -20,7 +20,7 @@ GridRow continuationRow()
 // a page. Swept into a new vector: one push per continuation row, the same
 // rows and numbers as inserting into the grid one by one.
 void insertContinuations(GridRows& rows, PageCapacity capacity, int remarkRows, int startCount, bool firstPageBreak,
-                         const Progress& progress)
+                         const PassProgress& progress)
 {
     const size_t total = rows.size();
     if (total < 2)
@@ -78,7 +78,7 @@ PageCapacity pageCapacity(int MUKI, int GYOUKAN, int remarkRows)
     return c;
 }
 
-void TUZUKU(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings, const Progress& progress)
+void TUZUKU(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress)
 {
     if (settings.noContinuation)
         return;
@@ -87,7 +87,7 @@ void TUZUKU(GridRows& rows, const Estimate& doc, const PrintCopySettings& settin
                         survey ? 1 : 0, !survey, progress);
 }
 
-void TUZUKU_SGS(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings, const Progress& progress)
+void TUZUKU_SGS(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress)
 {
     if (settings.noContinuation)
         return;

@@ -147,7 +147,7 @@ void DAI_CYU_SYO(GridRows& rows, PrintCopyFlags& flags)
         flags.SYO_ARI = false;
 }
 
-PrintCopyResult SYOKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progress& progress)
+PrintCopyResult SYOKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress)
 {
     PrintCopyResult result;
     GridRows rows = SGP_CLEAR(doc.SG1_END());

@@ -24,9 +24,9 @@ struct PrintCopySettings {
                                         std::string_view bikouwaku);
 };
 
-// Progress of a long pass: the row reached and the current row count. The
+// PassProgress of a long pass: the row reached and the current row count. The
 // window moves PB1 and lets pending events run from here.
-using Progress = std::function<void(int position, int maximum)>;
+using PassProgress = std::function<void(int position, int maximum)>;
 
 // What a run of SYOKEI_MAKE found out about the sheet; the survey sheet
 // needs SYO_ARI for its level tags.
@@ -60,7 +60,7 @@ inline constexpr const char* Tuzuku = "次頁へつづく";
 // Rebuilds the print copy SGP from SG1 with the subtotal (print kinds "積算"
 // and "小計"), discount, tax, total and continuation rows. Needs the money
 // fields of a full recalculation run just before. SG1 is never changed.
-PrintCopyResult SYOKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progress& progress = {});
+PrintCopyResult SYOKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress = {});
 
 // The rate figure of a summary row from its amount and cost texts: the line
 // rate without a tax-exempt mark, tax-inclusive with UTIZEI and not HIKAZEI.
@@ -73,9 +73,9 @@ void TANKA_DEL(GridRows& rows);
 // false when two or more discount lines were found
 bool NEBIKI_TANKA(GridRows& rows, PrintCopyFlags& flags);
 void DAI_CYU_SYO(GridRows& rows, PrintCopyFlags& flags);
-void SYO_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const Progress& progress);
-void CYU_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const Progress& progress);
-void DAI_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const Progress& progress);
+void SYO_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const PassProgress& progress);
+void CYU_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const PassProgress& progress);
+void DAI_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const PassProgress& progress);
 void NEBIKI_WRITE(GridRows& rows, const PrintCopyFlags& flags, const PrintCopySettings& settings, const Estimate& doc);
 void ZEI_TO_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc);
 void KEI_WRITE(GridRows& rows, const Estimate& doc);

@@ -36,7 +36,7 @@ GridRow subtotalRow(const Level& level, std::int64_t amount, std::int64_t cost, 
 // that closes a group; here the result is swept into a new vector instead,
 // which gives the same rows (numbers in column 0 included) without moving
 // every row below each insertion.
-void subtotalPass(GridRows& rows, const Level& level, const Estimate& doc, const Progress& progress)
+void subtotalPass(GridRows& rows, const Level& level, const Estimate& doc, const PassProgress& progress)
 {
     GridRows out;
     out.reserve(rows.size() + rows.size() / 2 + 2);
@@ -103,18 +103,18 @@ void subtotalPass(GridRows& rows, const Level& level, const Estimate& doc, const
 
 } // namespace
 
-void SYO_KEI(GridRows& rows, const PrintCopyFlags&, const Estimate& doc, const Progress& progress)
+void SYO_KEI(GridRows& rows, const PrintCopyFlags&, const Estimate& doc, const PassProgress& progress)
 {
     subtotalPass(rows, Level{col::Syo, passedOverSmall, col::Syo, label::Syokei}, doc, progress);
 }
 
-void CYU_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const Progress& progress)
+void CYU_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const PassProgress& progress)
 {
     subtotalPass(rows, Level{col::Cyu, passedOverMiddle, col::Cyu, flags.SYO_ARI ? label::Cyukei : label::Syokei}, doc,
                  progress);
 }
 
-void DAI_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const Progress& progress)
+void DAI_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc, const PassProgress& progress)
 {
     const char* text = flags.SYO_ARI && flags.CYU_ARI ? label::Daikei : flags.CYU_ARI ? label::Cyukei : label::Syokei;
     subtotalPass(rows, Level{col::Dai, passedOverLarge, 0, text}, doc, progress);

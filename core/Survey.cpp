@@ -46,7 +46,7 @@ std::string grossProfitText(std::string_view amount, std::string_view cost)
     return std::to_string(static_cast<long long>(Int(readNumber(amount) - readNumber(cost))));
 }
 
-PrintCopyResult SYUKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progress& progress)
+PrintCopyResult SYUKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress)
 {
     PrintCopyResult result = SYOKEI_MAKE(doc, settings, progress);
     if (!result.completed)
@@ -161,7 +161,7 @@ void SYUKEI_KEI(Estimate& doc)
     }
 }
 
-void SEKISAN_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progress& progress)
+void SEKISAN_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress)
 {
     GridRows rows;
     rows.push_back(emptyGridRow());

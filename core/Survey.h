@@ -12,7 +12,7 @@ class Estimate;
 // prints from it.
 
 // SYOKEI_MAKE, then SEKI_MIDASI and SYUKEI_KEI; nothing further when the copy did not complete.
-PrintCopyResult SYUKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progress& progress = {});
+PrintCopyResult SYUKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress = {});
 
 // Fills SG_KEI with the heading rows of SG1 and the discount and summary rows of SGP.
 void SEKI_MIDASI(Estimate& doc, const PrintCopySettings& settings);
@@ -21,7 +21,7 @@ void SEKI_MIDASI(Estimate& doc, const PrintCopySettings& settings);
 void SYUKEI_KEI(Estimate& doc);
 
 // Fills SGS: the "#" lines of the sheet, the rows of SG_KEI, the "@" lines, then the continuation rows.
-void SEKISAN_MAKE(Estimate& doc, const PrintCopySettings& settings, const Progress& progress = {});
+void SEKISAN_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress = {});
 
 // The button "集計" builds and shows SG_KEI only for the kinds with subtotals and a sheet with lines.
 bool totalsViewWanted(const Estimate& doc);
