@@ -18,10 +18,12 @@ PageCapacity pageCapacity(int MUKI, int GYOUKAN, int remarkRows);
 
 // Inserts the "次頁へつづく" rows into the estimate's print copy, so that
 // every page ends with one.
-void TUZUKU(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress = {});
+void TUZUKU(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings,
+            const PassProgress& progress = {});
 
 // The same for the survey copy: the count of the first page starts at 0 and
 // the first-page break applies whatever the print kind.
-void TUZUKU_SGS(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress = {});
+void TUZUKU_SGS(GridRows& rows, const Estimate& doc, const PrintCopySettings& settings,
+                const PassProgress& progress = {});
 
 } // namespace yorozu

@@ -24,7 +24,7 @@ struct PrintCopySettings {
                                         std::string_view bikouwaku);
 };
 
-// PassProgress of a long pass: the row reached and the current row count. The
+// Progress of a long pass: the row reached and the current row count. The
 // window moves PB1 and lets pending events run from here.
 using PassProgress = std::function<void(int position, int maximum)>;
 
