@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <string_view>
 
 namespace yorozu {
 
