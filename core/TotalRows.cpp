@@ -1,9 +1,6 @@
 #include "core/Estimate.h"
-#include "core/Format.h"
-#include "core/Numbers.h"
+#include "core/Keisan.h"
 #include "core/PrintCopy.h"
-
-#include <cmath>
 
 namespace yorozu {
 
@@ -49,36 +46,12 @@ int totalsPlace(const GridRows& rows)
     return static_cast<int>(rows.size());
 }
 
-Extended nearest(Extended x)
-{
-    return std::nearbyint(x); // ties to even in the default rounding mode
-}
-
 } // namespace
 
-std::string RITU_CALL(std::string_view p, std::string_view c, const Estimate& doc)
+std::string RITU_CALL(std::string_view amount, std::string_view cost, const Estimate& doc)
 {
-    if (p.empty() || c.empty() || c == "0" || p == "0" || p == "0." || c == "." || p == "-" || c == "-")
-        return {};
-    Extended r = 0;
-    if (doc.UTIZEI && !doc.HIKAZEI) {
-        const Extended pk = nearest(readNumber(p) * 10000);
-        const Extended ck = nearest(readNumber(c) * 10000);
-        const Extended n = static_cast<Extended>(Ceil_New2(pk / 10500));
-        if (n == 0)
-            return {};
-        r = doc.RIEKI_RITU ? nearest((n * 10000 - ck) / n * 100) : nearest(ck / n * 100);
-    } else {
-        const Extended pv = readNumber(p);
-        const Extended cv = readNumber(c);
-        if (pv == 0)
-            return {}; // "0.0" and the like: no ratio rather than a division by zero
-        r = doc.RIEKI_RITU ? nearest((pv - cv) / pv * 100 * 10000) : nearest(cv / pv * 100 * 10000);
-    }
-    std::string text = formatPicture(r / 10000, "###.#");
-    if (text.size() > 5)
-        return {};
-    return text;
+    // A summary row carries no tax-exempt mark: the sheet's tax treatment decides.
+    return rateFigure(amount, cost, false, rateOptions(doc));
 }
 
 void NEBIKI_WRITE(GridRows& rows, const PrintCopyFlags& flags, const PrintCopySettings& settings, const Estimate& doc)
