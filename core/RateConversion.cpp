@@ -192,7 +192,6 @@ RateConversionResult KAKERITU_ALL(Estimate& doc, int sourceColumn)
         sheet.setCell(col::UnitPrice, r, *price);
     }
     doc.recalculateAll();
-    doc.notify(Change::Cells);
     return {};
 }
 

@@ -366,6 +366,38 @@ TEST(PrintCopy, ProgressFollowsTheRows)
     EXPECT_TRUE(inRange);
 }
 
+TEST(PrintCopy, BuiltRightAfterTheFullRecalculation)
+{
+    // Prices typed, amounts and money fields from the calculation, as printing runs them.
+    Estimate doc;
+    doc.setPRN_S(2);
+    const struct {
+        const char *dai, *quantity, *price, *cost;
+    } typed[] = {{"A", "2", "30000", "20000"}, {"", "1", "40000", "10000"}, {"\\", "1", "-5000", ""}};
+    int r = 1;
+    for (const auto& t : typed) {
+        doc.SG1.setCell(col::Dai, r, t.dai);
+        doc.SG1.setCell(col::Description, r, "line");
+        doc.SG1.setCell(col::Quantity, r, t.quantity);
+        doc.SG1.setCell(col::UnitPrice, r, t.price);
+        doc.SG1.setCell(col::CostPrice, r, t.cost);
+        ++r;
+    }
+    doc.recalculateAll();
+    ASSERT_EQ(doc.KINGAKU_KEI, 95000 * 10000LL);
+    const auto result = SYOKEI_MAKE(doc, onePage(true));
+    ASSERT_TRUE(result.completed);
+    const std::vector<CopyRow> expected = {{"A", "", "", "line", "60000", "40000", "66.7"},
+                                           {"A", "", "", "line", "40000", "10000", "25"},
+                                           {"$", "", "", S, "100000", "50000", "50"},
+                                           {"%", "", "", BEFORE, "100000", "50000", "50"},
+                                           {"\\", "", "", "line", "-5000", "", ""},
+                                           {"%", "", "", AFTER, "95000", "50000", "52.6"},
+                                           {"%", "", "", TAX, "4750", "", ""},
+                                           {"%", "", "", TOTAL, "99750", "", ""}};
+    EXPECT_EQ(yorozu::testing::copyRows(doc.SGP), expected);
+}
+
 TEST(PrintCopySettings, ReadFromTheRawValues)
 {
     const auto on = PrintCopySettings::fromValues("1", "True", "1", "3");

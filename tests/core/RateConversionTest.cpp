@@ -146,6 +146,17 @@ TEST_F(RateConversion, MenuCommandsAskFirst)
     EXPECT_EQ(doc.SG1.cell(col::UnitPrice, 1), "1250") << "the unit price multiplied in place";
 }
 
+TEST_F(RateConversion, ConvertedLinesAreRecalculated)
+{
+    doc.KAKERITU = "1.25";
+    doc.SG1.setCell(col::Quantity, 1, "2");
+    doc.SG1.setCell(col::CostPrice, 1, "1234");
+    ASSERT_TRUE(KAKERITU_ALL(doc, col::CostPrice).completed);
+    EXPECT_EQ(doc.SG1.cell(col::UnitPrice, 1), "1542.5");
+    EXPECT_EQ(doc.SG1.cell(col::Amount, 1), "3085");
+    EXPECT_EQ(doc.KINGAKU_KEI, 3085 * 10000LL);
+}
+
 TEST(PartsRate, CostRatioOfAPartsLine)
 {
     struct Case {
