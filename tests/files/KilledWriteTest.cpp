@@ -49,7 +49,9 @@ class KilledWriteTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::path(testing::TempDir()) / "killed_write";
+        // Own folder per test and process: ctest runs the tests side by side.
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::path(testing::TempDir()) / ("killed_write_" + std::string(info->name()) + "_" + std::to_string(getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
