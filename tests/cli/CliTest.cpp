@@ -218,6 +218,7 @@ TEST(CliErrors, UsageErrorsShowTheUsage)
         {"sheet", "subtotals.qte", "extra"},
         {"--program-dir"},
         {"--colour", "sheet", "subtotals.qte"},
+        {"--program-dir", "no-such-folder", "sheet", "subtotals.qte"},
     };
     for (const auto& args : cases) {
         std::string joined;

@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 
 #include <map>
+#include <system_error>
 
 namespace yorozu::cli {
 
@@ -72,6 +73,11 @@ ParseResult parseArguments(const std::vector<std::string>& args, const std::file
     }
     if (options.programDir.empty())
         return usageError("--program-dir needs a folder");
+    // A mistyped folder would otherwise read as "no settings" and quietly
+    // give the defaults' figures.
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.programDir, ec))
+        return usageError("program folder not found: " + options.programDir.string());
     if (positional.empty())
         return usageError("no command given");
     const auto found = commandNames().find(positional[0]);

@@ -24,7 +24,7 @@ struct ParseResult {
 
 // Parses the arguments after the program name. `defaultProgramDir` is the
 // folder of the executable, used when --program-dir is not given, as the
-// window does.
+// window does. A program folder that does not exist is a usage error.
 ParseResult parseArguments(const std::vector<std::string>& args, const std::filesystem::path& defaultProgramDir);
 
 std::string usageText();
