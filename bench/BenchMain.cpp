@@ -55,7 +55,9 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     const auto& inputs = yorozu::bench::benchInputs();
-    yorozu::bench::GoalTableReporter reporter;
+    // Colours only on a terminal: the table is often kept in a file.
+    yorozu::bench::GoalTableReporter reporter(::isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_ColorTabular
+                                                                      : benchmark::ConsoleReporter::OO_Tabular);
 #ifdef YOROZU_CLI_PATH
     const double mb = cliPeakMegabytes(inputs, 10000);
     if (mb < 0)

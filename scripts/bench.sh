@@ -18,4 +18,4 @@ cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DYORO
   -DYOROZU_TESTS=OFF -DCMAKE_CXX_FLAGS="$cxxflags" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target yorozu-bench yorozu-cli
 # One core, as the goals are stated.
-exec taskset -c 0 "$build/bench/yorozu-bench" --benchmark_color=false "$@"
+exec taskset -c 0 "$build/bench/yorozu-bench" "$@"
