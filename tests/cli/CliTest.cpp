@@ -100,7 +100,8 @@ struct OutputCase {
 // Each command on each estimate: the portrait one (print kind "小計", fraction
 // mode of SET3.INI, escapes in cells, a stale amount the read must recompute,
 // a continuation row) and the landscape one (print kind "積算", tax included,
-// the orientation's own fraction mode and keys, notes and closing lines).
+// the orientation's own fraction mode and keys, notes and closing lines,
+// double-byte characters whose second byte is 0x5C, the backslash).
 const OutputCase kOutputCases[] = {
     {"subtotals_sheet", {"--program-dir", "program", "sheet", "subtotals.qte"}, "subtotals.sheet.txt"},
     {"subtotals_totals", {"--program-dir", "program", "totals", "subtotals.qte"}, "subtotals.totals.txt"},
