@@ -68,9 +68,12 @@ std::optional<QString> ScriptedDialogs::input(const QString& caption, const QStr
         ++unanswered;
         return std::nullopt;
     }
-    auto a = inputs.front();
+    const bool given = inputs.front().has_value();
+    const QString text = given ? *inputs.front() : QString();
     inputs.pop_front();
-    return a;
+    if (!given)
+        return std::nullopt;
+    return std::optional<QString>(text);
 }
 
 QString ScriptedDialogs::nextFile()

@@ -1,0 +1,137 @@
+#include "ui/OptionControls.h"
+
+#include "core/Estimate.h"
+#include "ui/NumEditPlaceholder.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace yorozu {
+
+namespace {
+constexpr int kGroupTop = 50, kGroupHeight = 42;
+constexpr int kRow1 = 96, kRow2 = 116, kRow3 = 137, kRowH = 20;
+} // namespace
+
+OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(parent), estimate_(estimate)
+{
+    MUKIBox = radioGroup(parent, "MUKI", QStringLiteral("用紙向き"), {QStringLiteral("タテ"), QStringLiteral("ヨコ")},
+                         MUKI, 690, 92);
+    GYOUKANBox = radioGroup(parent, "GYOUKAN", QStringLiteral("行間"),
+                            {QStringLiteral("大"), QStringLiteral("中"), QStringLiteral("小")}, GYOUKAN, 786, 100);
+    PRN_SBox = radioGroup(parent, "PRN_S", QStringLiteral("印刷種類"),
+                          {QStringLiteral("通常"), QStringLiteral("積算"), QStringLiteral("小計")}, PRN_S, 890, 124);
+    connect(MUKI, &QButtonGroup::idClicked, this, [this](int id) {
+        estimate_.setMUKI(id);
+        if (onMukiClicked)
+            onMukiClicked();
+    });
+    connect(GYOUKAN, &QButtonGroup::idClicked, this, [this](int id) { estimate_.setGYOUKAN(id); });
+    connect(PRN_S, &QButtonGroup::idClicked, this, [this](int id) { estimate_.setPRN_S(id); });
+
+    Estimate& e = estimate_;
+    SEIQ = checkBox(parent, "SEIQ", QStringLiteral("請求"), 692, kRow1, 54, [&e](bool on) { e.setSEIQ(on); });
+    NOHIN = checkBox(parent, "NOHIN", QStringLiteral("納品"), 748, kRow1, 54, [&e](bool on) { e.setNOHIN(on); });
+    GAISAN = checkBox(parent, "GAISAN", QStringLiteral("概算見積"), 804, kRow1, 80, [&e](bool on) { e.setGAISAN(on); });
+    TANKA = checkBox(parent, "TANKA", QStringLiteral("単価見積"), 888, kRow1, 80, [&e](bool on) { e.setTANKA(on); });
+    GENKA_P = checkBox(parent, "GENKA_P", QStringLiteral("原価印刷"), 692, kRow2, 80, [&e](bool on) { e.setGENKA_P(on); });
+    UTIZEI = checkBox(parent, "UTIZEI", QStringLiteral("内税"), 776, kRow2, 54, [&e](bool on) { e.UTIZEIClick(on); });
+    HIKAZEI = checkBox(parent, "HIKAZEI", QStringLiteral("非課税"), 832, kRow2, 66, [&e](bool on) { e.HIKAZEIClick(on); });
+    RIEKI_RITU = checkBox(parent, "RIEKI_RITU", QStringLiteral("利益率"), 900, kRow2, 66,
+                          [&e](bool on) { e.RIEKI_RITUMouseUp(on); });
+    Sunpou = checkBox(parent, "Sunpou", QStringLiteral("形状・寸法"), 692, kRow3, 96, [&e](bool on) { e.SunpouClick(on); });
+
+    KAKERITULabel = new QLabel(QStringLiteral("掛率"), parent);
+    KAKERITULabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    KAKERITULabel->setGeometry(790, kRow3, 32, kRowH + 2);
+    KAKERITU = new NumEditPlaceholder(3, 3, parent);
+    KAKERITU->setObjectName(QStringLiteral("KAKERITU"));
+    KAKERITU->setToolTip(QStringLiteral("例　1.25"));
+    KAKERITU->setGeometry(826, kRow3, 58, kRowH + 2);
+    MARUMELabel = new QLabel(QStringLiteral("丸め桁"), parent);
+    MARUMELabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MARUMELabel->setGeometry(886, kRow3, 44, kRowH + 2);
+    MARUME = new NumEditPlaceholder(1, 0, parent);
+    MARUME->setObjectName(QStringLiteral("MARUME"));
+    MARUME->setToolTip(QStringLiteral("未入力は小数点以下2桁、０は整数そのまま、以外はその桁まで０にします。"));
+    MARUME->setGeometry(934, kRow3, 26, kRowH + 2);
+    KAKERITU_IKATU = new QPushButton(QStringLiteral("掛率一括"), parent);
+    KAKERITU_IKATU->setObjectName(QStringLiteral("KAKERITU_IKATU"));
+    KAKERITU_IKATU->setGeometry(692, 159, 76, 23);
+    connect(KAKERITU, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!refreshing_)
+            estimate_.KAKERITU = t.toStdString();
+    });
+    connect(MARUME, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!refreshing_)
+            estimate_.MARUME = t.toStdString();
+    });
+    refreshFromDocument();
+}
+
+QGroupBox* OptionControls::radioGroup(QWidget* parent, const char* name, const QString& caption,
+                                      const QStringList& items, QButtonGroup*& group, int x, int width)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(x, kGroupTop, width, kGroupHeight);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(6, 0, 4, 2);
+    layout->setSpacing(2);
+    group = new QButtonGroup(box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items[i], box);
+        group->addButton(b, i);
+        layout->addWidget(b);
+    }
+    return box;
+}
+
+QCheckBox* OptionControls::checkBox(QWidget* parent, const char* name, const QString& caption, int x, int y, int width,
+                                    std::function<void(bool)> rule)
+{
+    auto* c = new QCheckBox(caption, parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setGeometry(x, y, width, kRowH);
+    connect(c, &QCheckBox::clicked, this, [rule = std::move(rule)](bool on) { rule(on); });
+    return c;
+}
+
+void OptionControls::refreshFromDocument()
+{
+    refreshing_ = true;
+    auto radio = [](QButtonGroup* g, int id) {
+        if (auto* b = g->button(id)) {
+            b->setChecked(true);
+        } else if (auto* checked = g->checkedButton()) {
+            // No choice: none of the buttons shows as selected.
+            g->setExclusive(false);
+            checked->setChecked(false);
+            g->setExclusive(true);
+        }
+    };
+    radio(MUKI, estimate_.MUKI);
+    radio(GYOUKAN, estimate_.GYOUKAN);
+    radio(PRN_S, estimate_.PRN_S);
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {SEIQ, estimate_.SEIQ},       {NOHIN, estimate_.NOHIN},     {GAISAN, estimate_.GAISAN},
+        {TANKA, estimate_.TANKA},     {GENKA_P, estimate_.GENKA_P}, {UTIZEI, estimate_.UTIZEI},
+        {HIKAZEI, estimate_.HIKAZEI}, {RIEKI_RITU, estimate_.RIEKI_RITU}, {Sunpou, estimate_.Sunpou}};
+    for (const auto& [box, on] : boxes) {
+        const QSignalBlocker block(box);
+        box->setChecked(on);
+    }
+    if (KAKERITU->text().toStdString() != estimate_.KAKERITU)
+        KAKERITU->setText(QString::fromStdString(estimate_.KAKERITU));
+    if (MARUME->text().toStdString() != estimate_.MARUME)
+        MARUME->setText(QString::fromStdString(estimate_.MARUME));
+    refreshing_ = false;
+}
+
+} // namespace yorozu

@@ -1,0 +1,208 @@
+// The start-up sequence of the main window and the files it reads once.
+#include "core/Numbers.h"
+#include "files/ReadSetting.h"
+#include "ui/Dialogs.h"
+#include "ui/FunctionKeys.h"
+#include "ui/HeaderFields.h"
+#include "ui/OptionControls.h"
+#include "ui/ProgramFiles.h"
+#include "ui/SheetModel.h"
+#include "ui/SheetView.h"
+#include "ui/StatusPanels.h"
+#include "ui/WinColor.h"
+#include "ui/WindowRooms.h"
+#include "ui/Yorozu1.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace yorozu::startup {
+
+namespace {
+
+int screenWidth(const QWidget& w)
+{
+    const QScreen* s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry().width() : TYorozu::kDesignWidth;
+}
+
+// The pick lists and the combo each fills, in the order they are read and written.
+struct PickList {
+    const char* file;
+    QComboBox* combo;
+    bool sorted;
+};
+
+std::vector<PickList> pickLists(TYorozu& w)
+{
+    auto& h = w.header();
+    return {{"Kokyaku.LST", h.KNAME, true}, {"Nouki.LST", h.Nouki, false}, {"Basyo.LST", h.Basyo, false},
+            {"Joken.LST", h.Joken, false},  {"Kigen.LST", h.Kigen, false}, {"Tanto.LST", h.Tanto, false},
+            {"Tani.LST", w.CB1, true}};
+}
+
+void applyFixedColors(TYorozu& w)
+{
+    const auto& c = w.state().settings.colors;
+    w.sheet().setFixedColors(fromWinColor(c[Set2Settings::Fixed]), fromWinColor(c[Set2Settings::FixedFont]));
+}
+
+// The heading of the memo column from the company settings of the orientation.
+void memoHeading(TYorozu& w)
+{
+    auto& e = w.estimate();
+    const char* key = e.memoMode == MemoMode::Text ? "[MEMO]=" : "[MEMO_数値]=";
+    const auto heading = ReadSetting(w.programDir(), companyFileName(e.MUKI), key);
+    e.SG1.setCell(col::Memo, 0, heading);
+    e.SG2.setCell(col::Memo, 0, heading);
+}
+
+} // namespace
+
+// The shared list of pick lists, for the writer at close.
+std::vector<std::pair<std::string, QComboBox*>> pickListFiles(TYorozu& w)
+{
+    std::vector<std::pair<std::string, QComboBox*>> out;
+    for (const auto& p : pickLists(w))
+        out.emplace_back(p.file, p.combo);
+    return out;
+}
+
+void FormCreate(TYorozu& w)
+{
+    auto& e = w.estimate();
+    auto& st = w.state();
+    // 1. AppException is the application object's: nothing escapes a handler.
+    // 2. The parts panel starts with nothing loaded and row 1 remembered everywhere.
+    st.partsDepartment = st.partsPage = 0;
+    for (auto& d : st.partsRows)
+        d.fill(1);
+    // 3.
+    w.resize(TYorozu::kDesignWidth, TYorozu::kDesignHeight);
+    // 4.
+    copyLandscapeSettingsIfMissing(w.programDir());
+    // 5.
+    e.SG1.renumber();
+    e.SG2.renumber();
+    // 6. Fonts are sized in pixels here, so a large-font system needs no correction.
+    // 7.
+    st.images.clear();
+    // 8.
+    SET2_YOMIKOMI(w);
+    // 9. and 10. The grids take their layout; the memo heading comes from the settings.
+    setUpSheetGrid(e.SG1, e.Sunpou);
+    setUpPrintCopyGrid(e.SGP, e.Sunpou);
+    setUpSurveyGrid(e.SGS, e.Sunpou);
+    setUpPartsGrid(e.SG2, e.Sunpou);
+    memoHeading(w);
+    e.notify(Change::Layout);
+    // 11. The parts buttons' layout.
+    const auto layout = ReadSetting(w.programDir(), "SET2.INI", "[分類幅]=");
+    st.settings.partsLayout = layout == "1" ? 1 : (layout == "2" || layout.empty()) ? 2 : 0;
+    // 12.
+    activation::readCompanySettings(w, e.MUKI);
+    // 13.
+    CEL_WIDTH_SET(w.programDir(), "SEL_WIDTH2.INI", e);
+    // 14.
+    CommandHooks::run(w.hooks().selectLastFile);
+    // 15.
+    w.DATA_PATH->setText(QString::fromStdString(st.dataPath));
+    w.DATA_PATH->setGeometry(16, 70, std::max(417, w.DATA_PATH->sizeHint().width()), 18);
+    // 16.
+    setUpTotalsGrid(e.SG_KEI, e.Sunpou);
+    e.SG_KEI_visible = false;
+    // 17.
+    COMBO_YOMIKOMI(w);
+    // 18.
+    w.status().setText(7, QString::fromStdString(hasuModeName(e.HASU_MODE)));
+    // 19.
+    const QDate today = QDate::currentDate();
+    e.DTP1 = Date{today.year(), today.month(), today.day()};
+    e.notify(Change::Header);
+    // 20.
+    BANGOU_CALL(w);
+    // 21. The save reminder.
+    const auto file = companyFileName(e.MUKI);
+    if (ReadSetting(w.programDir(), file, "[時間確認]=") == "1") {
+        const int minutes = settingInt(w.programDir(), file, "[経過時間]=");
+        w.Timer1->setInterval(std::max(0, minutes) * 60000);
+        w.Timer1->start();
+    }
+}
+
+void SET2_YOMIKOMI(TYorozu& w)
+{
+    auto& e = w.estimate();
+    auto& st = w.state();
+    const int sw = screenWidth(w);
+    st.settings = readSet2(w.programDir(), sw, w.height());
+    const auto& s = st.settings;
+    if (s.GYOUKAN)
+        e.setGYOUKAN(*s.GYOUKAN);
+    if (s.PRN_S)
+        e.setPRN_S(*s.PRN_S);
+    if (!s.Sunpou)
+        e.SunpouClick(false);
+    w.resize(s.wide ? sw : TYorozu::kDesignWidth, w.height());
+    e.setMUKI(s.MUKI);
+    applyFixedColors(w);
+    e.KAKERITU = s.KAKERITU;
+    e.MARUME = s.MARUME;
+    w.move(s.left, s.top);
+    // An unusable data folder leaves the browser on the start-up folder.
+    std::error_code ec;
+    if (st.dataPath.empty())
+        st.dataPath = std::filesystem::current_path(ec).string();
+    if (!s.dataPath.empty()) {
+        if (std::filesystem::is_directory(s.dataPath, ec))
+            st.dataPath = s.dataPath;
+        else
+            w.dialogs().information(QStringLiteral("前回使用ディレクトリを設定出来ませんでした。\r\n起動ディレクトリを使用します。"));
+    }
+    for (int k = 1; k <= 12; ++k)
+        if (const auto pos = s.functionKeys[static_cast<size_t>(k - 1)])
+            w.keys().assign(k, *pos);
+    for (int n = 1; n <= 12; ++n)
+        w.keys().setHint(n, QString::fromStdString(s.labelHints[static_cast<size_t>(n - 1)]));
+    e.memoMode = s.memoText ? MemoMode::Text : MemoMode::Numeric;
+    if (s.RIEKI_RITU)
+        e.RIEKI_RITU = true;
+    e.notify(Change::Options);
+}
+
+void COMBO_YOMIKOMI(TYorozu& w)
+{
+    for (const auto& p : pickLists(w)) {
+        auto entries = readPickList(w.programDir(), p.file);
+        if (!entries)
+            continue;
+        QStringList items;
+        for (const auto& s : *entries)
+            items << QString::fromStdString(s);
+        if (p.sorted)
+            std::stable_sort(items.begin(), items.end(),
+                             [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
+        const QString text = p.combo->currentText();
+        p.combo->clear();
+        p.combo->addItems(items);
+        // Loading a list never fills the field.
+        p.combo->setEditText(text);
+        p.combo->setProperty("chosenIndex", -1);
+    }
+}
+
+void BANGOU_CALL(TYorozu& w)
+{
+    if (const auto n = readNextNumber(w.programDir())) {
+        w.estimate().Bangou = *n;
+        w.estimate().notify(Change::Header);
+    }
+}
+
+} // namespace yorozu::startup

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/PrintImages.h"
+#include "ui/Set2Settings.h"
+
+#include <array>
+#include <string>
+
+namespace yorozu {
+
+// The main window's working state besides the estimate.
+struct WindowState {
+    bool exitConfirmation = false; // "[確認]=1" of the orientation's company settings
+    bool reminderOpen = false;     // the save reminder's question is open
+    bool escFlag = false;          // any Esc; the search loops poll it
+    bool shiftFlag = false;        // Shift state of the last key press
+    int currentFileIndex = -1;     // the browser's current file
+    std::string dataPath;          // the browser's data folder
+    int verticalLine = 0;          // printing's vertical-line position
+    std::array<std::string, 7> partsCaptions;
+    // Display colours and the values "SET2.INI" carries for other rooms.
+    Set2Settings settings;
+    PrintImages images;
+    // The parts panel: current department and page (0: none loaded), and the
+    // remembered grid row of every department and page.
+    int partsDepartment = 0;
+    int partsPage = 0;
+    std::array<std::array<int, 20>, 20> partsRows{};
+};
+
+} // namespace yorozu
