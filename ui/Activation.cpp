@@ -19,7 +19,7 @@ void FormActivate(TYorozu& w)
         const QRect area = s->availableGeometry();
         const int bottom = area.y() + area.height();
         if (bottom > 700 && bottom < 800)
-            w.resize(w.width(), bottom);
+            w.setOuterHeight(bottom);
     }
     MUKIClick(w);
     w.status().showToday();

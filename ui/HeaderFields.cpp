@@ -44,34 +44,34 @@ HeaderFields::HeaderFields(Estimate& estimate, QWidget* parent, std::function<QC
     : QObject(parent), estimate_(estimate), editorColor_(std::move(editorColor))
 {
     // Two columns of fields under the toolbar; the options sit on the right.
-    const int x1 = 84, x2 = 430, w = kNameWidth, y0 = 58, dy = 25;
+    const int x1 = 84, x2 = 408, w = 250, w2 = 240, y0 = 56, dy = 25;
 
     KNAME = pickCombo(parent, "KNAME");
     KNAME->setMaxVisibleItems(45);
     KNAME->setGeometry(x1, y0, kNameWidth, kRowHeight);
     Kouji = new QLineEdit(parent);
     Kouji->setObjectName(QStringLiteral("Kouji"));
-    Kouji->setGeometry(x2, y0, w, kRowHeight);
+    Kouji->setGeometry(x2, y0, w2, kRowHeight);
     TITLE = new QLineEdit(parent);
     TITLE->setObjectName(QStringLiteral("TITLE"));
     TITLE->setMaxLength(230);
     TITLE->setGeometry(x1, y0 + dy, w, kRowHeight);
     Bangou = new QLineEdit(parent);
     Bangou->setObjectName(QStringLiteral("Bangou"));
-    Bangou->setGeometry(x2, y0 + dy, 110, kRowHeight);
+    Bangou->setGeometry(x2, y0 + dy, 80, kRowHeight);
     DTP1 = new QDateEdit(parent);
     DTP1->setObjectName(QStringLiteral("DTP1"));
     DTP1->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
     DTP1->setCalendarPopup(true);
-    DTP1->setGeometry(x2 + 150, y0 + dy, 115, kRowHeight);
+    DTP1->setGeometry(x2 + w2 - 130, y0 + dy, 130, kRowHeight);
     Nouki = pickCombo(parent, "Nouki");
     Nouki->setGeometry(x1, y0 + 2 * dy, w, kRowHeight);
     Basyo = pickCombo(parent, "Basyo");
-    Basyo->setGeometry(x2, y0 + 2 * dy, w, kRowHeight);
+    Basyo->setGeometry(x2, y0 + 2 * dy, w2, kRowHeight);
     Joken = pickCombo(parent, "Joken");
     Joken->setGeometry(x1, y0 + 3 * dy, w, kRowHeight);
     Kigen = pickCombo(parent, "Kigen");
-    Kigen->setGeometry(x2, y0 + 3 * dy, w, kRowHeight);
+    Kigen->setGeometry(x2, y0 + 3 * dy, w2, kRowHeight);
     Tanto = pickCombo(parent, "Tanto");
     Tanto->setGeometry(x1, y0 + 4 * dy, 150, kRowHeight);
     DATE_CHECK = new QCheckBox(QStringLiteral("日付なし"), parent);
@@ -82,7 +82,7 @@ HeaderFields::HeaderFields(Estimate& estimate, QWidget* parent, std::function<QC
     TOTALKIN->setReadOnly(true);
     TOTALKIN->setFocusPolicy(Qt::NoFocus);
     TOTALKIN->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    TOTALKIN->setGeometry(x2, y0 + 4 * dy, 170, kRowHeight + 2);
+    TOTALKIN->setGeometry(x2, y0 + 4 * dy - 1, 170, kRowHeight + 2);
     QFont big = TOTALKIN->font();
     big.setPixelSize(16);
     big.setBold(true);
@@ -170,7 +170,7 @@ int HeaderFields::chosenIndex(const QComboBox* combo)
 void HeaderFields::placeLabel(QLabel* label, QWidget* field, const QString& text)
 {
     label->setText(text);
-    const int w = std::max(kLabelWidth, label->sizeHint().width());
+    const int w = std::max(field == DTP1 ? 0 : kLabelWidth, label->sizeHint().width());
     label->setGeometry(field->x() - 4 - w, field->y(), w, kRowHeight);
 }
 

@@ -15,18 +15,29 @@
 namespace yorozu {
 
 namespace {
-constexpr int kGroupTop = 50, kGroupHeight = 42;
-constexpr int kRow1 = 96, kRow2 = 116, kRow3 = 137, kRowH = 20;
+
+constexpr int kGroupTop = 50, kGroupHeight = 22, kGroupStep = 23;
+constexpr int kRow1 = 120, kRow2 = 140, kRow3 = 160, kRowH = 20;
+constexpr int kLeft = 668, kGap = 4, kCaptionWidth = 52;
+
+void placeRow(std::initializer_list<QWidget*> widgets, int x, int y)
+{
+    for (QWidget* w : widgets) {
+        w->move(x, y);
+        x += w->width() + kGap;
+    }
+}
+
 } // namespace
 
 OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(parent), estimate_(estimate)
 {
     MUKIBox = radioGroup(parent, "MUKI", QStringLiteral("用紙向き"), {QStringLiteral("タテ"), QStringLiteral("ヨコ")},
-                         MUKI, 690, 92);
+                         MUKI);
     GYOUKANBox = radioGroup(parent, "GYOUKAN", QStringLiteral("行間"),
-                            {QStringLiteral("大"), QStringLiteral("中"), QStringLiteral("小")}, GYOUKAN, 786, 100);
+                            {QStringLiteral("大"), QStringLiteral("中"), QStringLiteral("小")}, GYOUKAN);
     PRN_SBox = radioGroup(parent, "PRN_S", QStringLiteral("印刷種類"),
-                          {QStringLiteral("通常"), QStringLiteral("積算"), QStringLiteral("小計")}, PRN_S, 890, 124);
+                          {QStringLiteral("通常"), QStringLiteral("積算"), QStringLiteral("小計")}, PRN_S);
     connect(MUKI, &QButtonGroup::idClicked, this, [this](int id) {
         estimate_.setMUKI(id);
         if (onMukiClicked)
@@ -36,34 +47,47 @@ OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(pa
     connect(PRN_S, &QButtonGroup::idClicked, this, [this](int id) { estimate_.setPRN_S(id); });
 
     Estimate& e = estimate_;
-    SEIQ = checkBox(parent, "SEIQ", QStringLiteral("請求"), 692, kRow1, 54, [&e](bool on) { e.setSEIQ(on); });
-    NOHIN = checkBox(parent, "NOHIN", QStringLiteral("納品"), 748, kRow1, 54, [&e](bool on) { e.setNOHIN(on); });
-    GAISAN = checkBox(parent, "GAISAN", QStringLiteral("概算見積"), 804, kRow1, 80, [&e](bool on) { e.setGAISAN(on); });
-    TANKA = checkBox(parent, "TANKA", QStringLiteral("単価見積"), 888, kRow1, 80, [&e](bool on) { e.setTANKA(on); });
-    GENKA_P = checkBox(parent, "GENKA_P", QStringLiteral("原価印刷"), 692, kRow2, 80, [&e](bool on) { e.setGENKA_P(on); });
-    UTIZEI = checkBox(parent, "UTIZEI", QStringLiteral("内税"), 776, kRow2, 54, [&e](bool on) { e.UTIZEIClick(on); });
-    HIKAZEI = checkBox(parent, "HIKAZEI", QStringLiteral("非課税"), 832, kRow2, 66, [&e](bool on) { e.HIKAZEIClick(on); });
-    RIEKI_RITU = checkBox(parent, "RIEKI_RITU", QStringLiteral("利益率"), 900, kRow2, 66,
-                          [&e](bool on) { e.RIEKI_RITUMouseUp(on); });
-    Sunpou = checkBox(parent, "Sunpou", QStringLiteral("形状・寸法"), 692, kRow3, 96, [&e](bool on) { e.SunpouClick(on); });
+    SEIQ = checkBox(parent, "SEIQ", QStringLiteral("請求"), [&e](bool on) { e.setSEIQ(on); });
+    NOHIN = checkBox(parent, "NOHIN", QStringLiteral("納品"), [&e](bool on) { e.setNOHIN(on); });
+    GAISAN = checkBox(parent, "GAISAN", QStringLiteral("概算見積"), [&e](bool on) { e.setGAISAN(on); });
+    TANKA = checkBox(parent, "TANKA", QStringLiteral("単価見積"), [&e](bool on) { e.setTANKA(on); });
+    GENKA_P = checkBox(parent, "GENKA_P", QStringLiteral("原価印刷"), [&e](bool on) { e.setGENKA_P(on); });
+    UTIZEI = checkBox(parent, "UTIZEI", QStringLiteral("内税"), [&e](bool on) { e.UTIZEIClick(on); });
+    HIKAZEI = checkBox(parent, "HIKAZEI", QStringLiteral("非課税"), [&e](bool on) { e.HIKAZEIClick(on); });
+    RIEKI_RITU = checkBox(parent, "RIEKI_RITU", QStringLiteral("利益率"), [&e](bool on) { e.RIEKI_RITUMouseUp(on); });
+    Sunpou = checkBox(parent, "Sunpou", QStringLiteral("形状・寸法"), [&e](bool on) { e.SunpouClick(on); });
 
     KAKERITULabel = new QLabel(QStringLiteral("掛率"), parent);
     KAKERITULabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    KAKERITULabel->setGeometry(790, kRow3, 32, kRowH + 2);
     KAKERITU = new NumEditPlaceholder(3, 3, parent);
     KAKERITU->setObjectName(QStringLiteral("KAKERITU"));
     KAKERITU->setToolTip(QStringLiteral("例　1.25"));
-    KAKERITU->setGeometry(826, kRow3, 58, kRowH + 2);
+    KAKERITU->resize(58, kRowH + 2);
     MARUMELabel = new QLabel(QStringLiteral("丸め桁"), parent);
     MARUMELabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    MARUMELabel->setGeometry(886, kRow3, 44, kRowH + 2);
     MARUME = new NumEditPlaceholder(1, 0, parent);
     MARUME->setObjectName(QStringLiteral("MARUME"));
     MARUME->setToolTip(QStringLiteral("未入力は小数点以下2桁、０は整数そのまま、以外はその桁まで０にします。"));
-    MARUME->setGeometry(934, kRow3, 26, kRowH + 2);
+    MARUME->resize(26, kRowH + 2);
     KAKERITU_IKATU = new QPushButton(QStringLiteral("掛率一括"), parent);
     KAKERITU_IKATU->setObjectName(QStringLiteral("KAKERITU_IKATU"));
-    KAKERITU_IKATU->setGeometry(692, 159, 76, 23);
+    KAKERITU_IKATU->resize(std::max(72, KAKERITU_IKATU->sizeHint().width()), kRowH + 3);
+
+    // The options fill the right side of the header, rows laid out from the
+    // controls' own sizes so no caption is cut whatever the font.
+    const int left = kLeft;
+    const int groupWidth = std::max({MUKIBox->width(), GYOUKANBox->width(), PRN_SBox->width()});
+    int y = kGroupTop;
+    for (QGroupBox* box : {MUKIBox, GYOUKANBox, PRN_SBox}) {
+        box->setGeometry(left, y, groupWidth, kGroupHeight);
+        y += kGroupStep;
+    }
+    placeRow({SEIQ, NOHIN, GAISAN, TANKA, GENKA_P}, left, kRow1);
+    placeRow({UTIZEI, HIKAZEI, RIEKI_RITU, Sunpou}, left, kRow2);
+    KAKERITULabel->resize(KAKERITULabel->sizeHint().width(), kRowH + 2);
+    MARUMELabel->resize(MARUMELabel->sizeHint().width() + 8, kRowH + 2);
+    placeRow({KAKERITULabel, KAKERITU, MARUMELabel, MARUME, KAKERITU_IKATU}, left, kRow3);
+    KAKERITU_IKATU->move(KAKERITU_IKATU->x() + 8, KAKERITU_IKATU->y() - 1);
     connect(KAKERITU, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!refreshing_)
             estimate_.KAKERITU = t.toStdString();
@@ -76,29 +100,36 @@ OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(pa
 }
 
 QGroupBox* OptionControls::radioGroup(QWidget* parent, const char* name, const QString& caption,
-                                      const QStringList& items, QButtonGroup*& group, int x, int width)
+                                      const QStringList& items, QButtonGroup*& group)
 {
-    auto* box = new QGroupBox(caption, parent);
+    // A framed row: the caption, then the choices.
+    auto* box = new QGroupBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(x, kGroupTop, width, kGroupHeight);
+    box->setTitle(QString());
+    box->setAccessibleName(caption);
     auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(6, 0, 4, 2);
-    layout->setSpacing(2);
+    layout->setContentsMargins(4, 0, 4, 0);
+    layout->setSpacing(6);
+    auto* label = new QLabel(caption, box);
+    label->setFixedWidth(kCaptionWidth);
+    layout->addWidget(label);
     group = new QButtonGroup(box);
     for (int i = 0; i < items.size(); ++i) {
         auto* b = new QRadioButton(items[i], box);
         group->addButton(b, i);
         layout->addWidget(b);
     }
+    layout->addStretch(1);
+    box->resize(box->sizeHint().width(), kGroupHeight);
     return box;
 }
 
-QCheckBox* OptionControls::checkBox(QWidget* parent, const char* name, const QString& caption, int x, int y, int width,
+QCheckBox* OptionControls::checkBox(QWidget* parent, const char* name, const QString& caption,
                                     std::function<void(bool)> rule)
 {
     auto* c = new QCheckBox(caption, parent);
     c->setObjectName(QString::fromLatin1(name));
-    c->setGeometry(x, y, width, kRowH);
+    c->resize(c->sizeHint().width() + 2, kRowH);
     connect(c, &QCheckBox::clicked, this, [rule = std::move(rule)](bool on) { rule(on); });
     return c;
 }

@@ -53,9 +53,8 @@ public:
 
 private:
     QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
-                          QButtonGroup*& group, int x, int width);
-    QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int x, int y, int width,
-                        std::function<void(bool)> rule);
+                          QButtonGroup*& group);
+    QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, std::function<void(bool)> rule);
 
     Estimate& estimate_;
     bool refreshing_ = false;

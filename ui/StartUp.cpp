@@ -84,7 +84,8 @@ void FormCreate(TYorozu& w)
     for (auto& d : st.partsRows)
         d.fill(1);
     // 3.
-    w.resize(TYorozu::kDesignWidth, TYorozu::kDesignHeight);
+    w.resize(TYorozu::kDesignWidth, w.height());
+    w.setOuterHeight(TYorozu::kDesignHeight);
     // 4.
     copyLandscapeSettingsIfMissing(w.programDir());
     // 5.

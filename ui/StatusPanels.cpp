@@ -29,6 +29,8 @@ StatusPanels::StatusPanels(QStatusBar* bar, QWidget* progressParent) : QObject(b
     PB1 = new QProgressBar(progressParent);
     PB1->setObjectName(QStringLiteral("PB1"));
     PB1->setTextVisible(false);
+    PB1->setFixedWidth(200);
+    StatusBar1->addPermanentWidget(PB1);
     PB1->hide();
 }
 

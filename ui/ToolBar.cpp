@@ -55,6 +55,10 @@ ToolBar::ToolBar(QWidget* parent) : QObject(parent)
         b->setToolTipDuration(4000);
         b->setIcon(QApplication::style()->standardIcon(d.glyph));
         b->setIconSize(QSize(20, 20));
+        QFont small = b->font();
+        small.setPixelSize(11);
+        b->setFont(small);
+        b->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; }"));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);

@@ -99,7 +99,6 @@ void TYorozu::buildWidgets()
         [this](int n) { guarded("label", [&] { runLabel(n); }); });
 
     status_ = new StatusPanels(statusBar(), client);
-    status_->PB1->setGeometry(690, 160, 310, 18);
 
     CB1 = new QComboBox(client);
     CB1->setObjectName(QStringLiteral("CB1"));
@@ -148,6 +147,12 @@ void TYorozu::showTotals()
     header_->refreshTotal();
     for (int p = 2; p <= 7; ++p)
         status_->setText(p, QString::fromStdString(estimate_.panels[static_cast<size_t>(p)]));
+}
+
+void TYorozu::setOuterHeight(int h)
+{
+    const int frame = frameGeometry().height() - geometry().height();
+    resize(width(), h - (frame > 0 ? frame : kFrameAllowance));
 }
 
 void TYorozu::recalculateAll()

@@ -95,6 +95,10 @@ public:
 
     static constexpr int kDesignWidth = 1024;
     static constexpr int kDesignHeight = 740;
+    // The design height counts the title bar and frame; the client area is what Qt sizes.
+    static constexpr int kFrameAllowance = 34;
+    // Gives the window an outer height, title bar and frame included.
+    void setOuterHeight(int height);
 
 protected:
     bool event(QEvent* event) override;
