@@ -2,6 +2,7 @@
 
 #include "core/Numbers.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,10 +15,19 @@ std::string formatGeneral(Extended x);
 
 // A picture such as "###,##0.##", "###,##0.###", "###.#", "##0.0" or "#":
 // digit grouping when the picture has a comma, '0' places always shown,
-// '#' places only when significant; the last shown digit rounds half away from zero.
+// '#' places only when significant; the last shown digit rounds half away from zero
+// (decimal rounding of the value to 18 significant digits, so 1.005 shows 1.01).
+// A zero with no '0' place gives the empty text; a minus sign is shown only
+// when a non-zero digit is. Text before the first and after the last
+// placeholder is copied as it stands.
 std::string formatPicture(Extended x, std::string_view picture);
 
-// "%0.n" (grouped, no decimals) and "%10.n"-style forms: decimals = n.
-std::string formatThousands(Extended x, int decimals);
+// The "%w.dn" forms: grouped, exactly `decimals` places, rounded half away
+// from zero, padded with leading spaces to `width`. "%0.n" is (x, 0) and
+// "%10.n" is (x, 0, 10).
+std::string formatThousands(Extended x, int decimals, int width = 0);
+
+// A money sum (yen x 10,000) in "%0.n": whole yen, grouped.
+inline std::string formatMoney(std::int64_t fixed) { return formatThousands(fixedToExtended(fixed), 0); }
 
 } // namespace yorozu

@@ -2,57 +2,111 @@
 
 #include "files/Cp932.h"
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace yorozu {
 
-std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path)
+std::optional<std::string> readFileBytes(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt; // a folder, an I/O error: not a readable file
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::vector<std::string> splitLines(std::string_view bytes)
+{
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
         auto end = bytes.find('\n', start);
-        if (end == std::string::npos)
+        const bool last = end == std::string_view::npos;
+        if (last)
             end = bytes.size();
         auto len = end - start;
         if (len > 0 && bytes[start + len - 1] == '\r')
             --len;
-        lines.push_back(cp932::decode(std::string_view(bytes).substr(start, len)));
+        // Splitting before decoding is safe: no trail byte is CR or LF.
+        auto& line = lines.emplace_back();
+        cp932::decodeAppend(bytes.substr(start, len), line);
+        if (last)
+            break;
         start = end + 1;
     }
     return lines;
 }
 
-WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines)
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path)
 {
-    std::string bytes;
+    const auto bytes = readFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return splitLines(*bytes);
+}
+
+std::optional<std::string> readTextFile(const std::filesystem::path& path)
+{
+    const auto bytes = readFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return cp932::decode(*bytes);
+}
+
+WriteResult encodeTextLines(const std::vector<std::string>& lines, std::string& bytes)
+{
+    std::size_t total = 0;
+    for (const auto& line : lines)
+        total += line.size() + 2;
+    bytes.clear();
+    bytes.reserve(total);
+    WriteResult r;
+    bool lineFeed = false;
     for (const auto& line : lines) {
-        auto e = cp932::encode(line);
-        if (!e.ok)
-            return {false, "unmappable characters", e.unmappable};
-        bytes += e.bytes;
+        if (!cp932::encodeAppend(line, bytes, r.unmappable))
+            r.ok = false;
+        if (line.find('\n') != std::string::npos)
+            lineFeed = true;
         bytes += "\r\n";
     }
-    auto tmp = path;
-    tmp += ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return {false, "cannot create " + tmp.string(), {}};
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-            return {false, "cannot write " + tmp.string(), {}};
+    if (!r.unmappable.empty())
+        r.error = "characters code page 932 cannot hold: " + r.unmappable;
+    if (lineFeed) {
+        r.ok = false;
+        r.error += std::string(r.error.empty() ? "" : "; ") + "a line holds a line feed";
     }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec)
-        return {false, ec.message(), {}};
-    return {};
+    return r;
+}
+
+WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                           const FileOps& ops)
+{
+    std::string bytes;
+    auto r = encodeTextLines(lines, bytes);
+    if (!r.ok)
+        return r;
+    return writeFileAtomic(path, bytes, ops);
 }
 
 } // namespace yorozu
