@@ -1,5 +1,6 @@
 // What the window does each time it becomes active, and on a change of orientation.
 #include "core/Numbers.h"
+#include "files/WindowCompanySettings.h"
 #include "ui/HeaderFields.h"
 #include "ui/OptionControls.h"
 #include "ui/ProgramFiles.h"
@@ -39,24 +40,16 @@ void readCompanySettings(TYorozu& w, int MUKI)
 {
     auto& e = w.estimate();
     auto& st = w.state();
-    const auto keys = readCompanyWindowKeys(w.programDir(), companyFileName(MUKI), e.memoMode == MemoMode::Text);
-    if (MUKI != 1)
-        e.SG2.setCell(col::Memo, 0, "メモ");
-    if (!keys)
+    const auto keys = readWindowCompanySettings(w.programDir(), MUKI, e.memoMode);
+    applyWindowCompanySettings(keys, e);
+    if (!keys.fileFound)
         return;
-    w.header().applyLabels(*keys);
-    for (StringGrid* g : {&e.SG1, &e.SG2}) {
-        g->setCell(col::Description, 0, keys->descriptionHeading);
-        g->setCell(col::Shape, 0, keys->shapeHeading);
-        if (keys->memoHeading)
-            g->setCell(col::Memo, 0, *keys->memoHeading);
-    }
-    w.options().Sunpou->setText(QString::fromStdString(keys->shapeHeading));
-    e.HASU_MODE = keys->HASU_MODE;
-    st.exitConfirmation = keys->exitConfirmation;
-    st.verticalLine = keys->verticalLine;
-    st.partsCaptions = keys->partsCaptions;
-    e.notify(Change::Layout);
+    w.header().applyLabels(keys);
+    if (keys.SunpouCaption)
+        w.options().Sunpou->setText(QString::fromStdString(*keys.SunpouCaption));
+    st.exitConfirmation = keys.exitConfirmation;
+    st.verticalLine = keys.verticalLinePosition;
+    st.partsCaptions = keys.partsButtonCaptions;
 }
 
 } // namespace yorozu::activation

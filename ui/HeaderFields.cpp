@@ -1,7 +1,7 @@
 #include "ui/HeaderFields.h"
 
 #include "core/Estimate.h"
-#include "ui/ProgramFiles.h"
+#include "files/WindowCompanySettings.h"
 #include "ui/SheetModel.h"
 
 #include <QCheckBox>
@@ -105,7 +105,7 @@ HeaderFields::HeaderFields(Estimate& estimate, QWidget* parent, std::function<QC
     placeLabel(DTP1Label, DTP1, DTP1Label->text());
     placeLabel(TantoLabel, Tanto, TantoLabel->text());
     placeLabel(TOTALKINLabel, TOTALKIN, TOTALKINLabel->text());
-    applyLabels(CompanyWindowKeys{});
+    applyLabels(WindowCompanySettings{});
     orderMark(parent, "1", Nouki);
     orderMark(parent, "2", Basyo);
     orderMark(parent, "3", Joken);
@@ -174,13 +174,13 @@ void HeaderFields::placeLabel(QLabel* label, QWidget* field, const QString& text
     label->setGeometry(field->x() - 4 - w, field->y(), w, kRowHeight);
 }
 
-void HeaderFields::applyLabels(const CompanyWindowKeys& keys)
+void HeaderFields::applyLabels(const WindowCompanySettings& keys)
 {
-    placeLabel(KoujiLabel, Kouji, QString::fromStdString(keys.titleLabel));
-    placeLabel(NoukiLabel, Nouki, QString::fromStdString(keys.noukiLabel));
-    placeLabel(BasyoLabel, Basyo, QString::fromStdString(keys.basyoLabel));
-    placeLabel(JokenLabel, Joken, QString::fromStdString(keys.jokenLabel));
-    placeLabel(KigenLabel, Kigen, QString::fromStdString(keys.kigenLabel));
+    placeLabel(KoujiLabel, Kouji, QString::fromStdString(keys.KoujiLabel));
+    placeLabel(NoukiLabel, Nouki, QString::fromStdString(keys.NoukiLabel));
+    placeLabel(BasyoLabel, Basyo, QString::fromStdString(keys.BasyoLabel));
+    placeLabel(JokenLabel, Joken, QString::fromStdString(keys.JokenLabel));
+    placeLabel(KigenLabel, Kigen, QString::fromStdString(keys.KigenLabel));
 }
 
 QList<QWidget*> HeaderFields::fieldsInOrder() const

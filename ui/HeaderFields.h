@@ -14,7 +14,7 @@ class QWidget;
 namespace yorozu {
 
 class Estimate;
-struct CompanyWindowKeys;
+struct WindowCompanySettings;
 
 // The header fields of the estimate with their labels. Typing writes
 // through to the document; the document's change notices bring the fields
@@ -53,7 +53,7 @@ public:
     void refreshFromDocument();
     void refreshTotal();
     // The labels the company settings name, each kept 4 pixels left of its field.
-    void applyLabels(const CompanyWindowKeys& keys);
+    void applyLabels(const WindowCompanySettings& keys);
 
     // Whether the field shows the editor colour (it is the one being edited).
     bool isEditing(const QWidget* field) const;

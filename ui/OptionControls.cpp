@@ -1,7 +1,7 @@
 #include "ui/OptionControls.h"
 
 #include "core/Estimate.h"
-#include "ui/NumEditPlaceholder.h"
+#include "controls/SaNumEdit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -59,13 +59,19 @@ OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(pa
 
     KAKERITULabel = new QLabel(QStringLiteral("掛率"), parent);
     KAKERITULabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    KAKERITU = new NumEditPlaceholder(3, 3, parent);
+    KAKERITU = new TSaNumEdit(parent);
+    KAKERITU->setIntegerLength(3);
+    KAKERITU->setDecimalLength(3);
+    KAKERITU->setAlignment(TSaNumEdit::taRightJustify);
     KAKERITU->setObjectName(QStringLiteral("KAKERITU"));
     KAKERITU->setToolTip(QStringLiteral("例　1.25"));
     KAKERITU->resize(58, kRowH + 2);
     MARUMELabel = new QLabel(QStringLiteral("丸め桁"), parent);
     MARUMELabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    MARUME = new NumEditPlaceholder(1, 0, parent);
+    MARUME = new TSaNumEdit(parent);
+    MARUME->setIntegerLength(1);
+    MARUME->setDecimalLength(0);
+    MARUME->setAlignment(TSaNumEdit::taRightJustify);
     MARUME->setObjectName(QStringLiteral("MARUME"));
     MARUME->setToolTip(QStringLiteral("未入力は小数点以下2桁、０は整数そのまま、以外はその桁まで０にします。"));
     MARUME->resize(26, kRowH + 2);
@@ -88,13 +94,13 @@ OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(pa
     MARUMELabel->resize(MARUMELabel->sizeHint().width() + 8, kRowH + 2);
     placeRow({KAKERITULabel, KAKERITU, MARUMELabel, MARUME, KAKERITU_IKATU}, left, kRow3);
     KAKERITU_IKATU->move(KAKERITU_IKATU->x() + 8, KAKERITU_IKATU->y() - 1);
-    connect(KAKERITU, &QLineEdit::textChanged, this, [this](const QString& t) {
+    connect(KAKERITU, &TSaNumEdit::changed, this, [this] {
         if (!refreshing_)
-            estimate_.KAKERITU = t.toStdString();
+            estimate_.KAKERITU = KAKERITU->Text().toStdString();
     });
-    connect(MARUME, &QLineEdit::textChanged, this, [this](const QString& t) {
+    connect(MARUME, &TSaNumEdit::changed, this, [this] {
         if (!refreshing_)
-            estimate_.MARUME = t.toStdString();
+            estimate_.MARUME = MARUME->Text().toStdString();
     });
     refreshFromDocument();
 }
@@ -158,9 +164,9 @@ void OptionControls::refreshFromDocument()
         const QSignalBlocker block(box);
         box->setChecked(on);
     }
-    if (KAKERITU->text().toStdString() != estimate_.KAKERITU)
+    if (KAKERITU->Text().toStdString() != estimate_.KAKERITU)
         KAKERITU->setText(QString::fromStdString(estimate_.KAKERITU));
-    if (MARUME->text().toStdString() != estimate_.MARUME)
+    if (MARUME->Text().toStdString() != estimate_.MARUME)
         MARUME->setText(QString::fromStdString(estimate_.MARUME));
     refreshing_ = false;
 }

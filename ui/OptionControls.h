@@ -14,7 +14,7 @@ class QWidget;
 namespace yorozu {
 
 class Estimate;
-class NumEditPlaceholder;
+class TSaNumEdit;
 
 // The option controls of the estimate. A click calls the document's setter,
 // which applies the rules between the options; the document's change notice
@@ -40,8 +40,8 @@ public:
     QCheckBox* HIKAZEI;
     QCheckBox* RIEKI_RITU;
     QCheckBox* Sunpou;
-    NumEditPlaceholder* KAKERITU;
-    NumEditPlaceholder* MARUME;
+    TSaNumEdit* KAKERITU;
+    TSaNumEdit* MARUME;
     QLabel* KAKERITULabel;
     QLabel* MARUMELabel;
     QPushButton* KAKERITU_IKATU;

@@ -1,4 +1,7 @@
 // What closing the window writes: the pick lists, "SET2.INI" and the parts page.
+#include "files/CompanySettingsFile.h"
+#include "files/PickLists.h"
+#include "files/Set2File.h"
 #include "ui/Dialogs.h"
 #include "ui/FunctionKeys.h"
 #include "ui/ProgramFiles.h"
@@ -27,21 +30,18 @@ void FormClose(TYorozu& w)
         }
     }
     if (failed)
-        w.dialogs().warning(QStringLiteral("設定ファイルは保存できませんでした。\r\n"));
+        w.dialogs().warning(QString::fromUtf8(kSettingsNotSaved));
 }
 
 void COMBO_KAKIDASI(TYorozu& w)
 {
     bool failed = false;
-    for (const auto& [file, combo] : startup::pickListFiles(w)) {
+    for (const auto& [list, combo] : startup::pickListCombos(w)) {
         std::vector<std::string> entries;
         for (int i = 0; i < combo->count(); ++i)
             entries.push_back(combo->itemText(i).toStdString());
-        try {
-            writePickList(w.programDir(), file, entries);
-        } catch (...) {
+        if (!yorozu::COMBO_KAKIDASI(w.programDir(), list, entries))
             failed = true;
-        }
     }
     if (failed)
         throw std::runtime_error("a pick list could not be written");
@@ -56,20 +56,24 @@ void SET2_KAKIDASI(TYorozu& w)
     s.Sunpou = e.Sunpou;
     s.windowWidth = w.width();
     s.MUKI = e.MUKI == 1 ? 1 : 0;
-    s.keyBarShown = true;
-    s.dataPath = w.state().dataPath;
+    w.state().colors.toSettings(s);
+    s.functionKeyBarShown = true;
+    s.DATA_PATH = w.state().dataPath;
     s.KAKERITU = e.KAKERITU;
     s.MARUME = e.MARUME;
     const QPoint at = w.pos();
-    s.top = at.y();
-    s.left = at.x();
-    for (int k = 1; k <= 12; ++k)
-        s.functionKeys[static_cast<size_t>(k - 1)] = w.keys().positionOf(k);
+    s.windowTop = at.y();
+    s.windowLeft = at.x();
+    for (int pos = 0; pos < Set2Settings::kMenuItems; ++pos)
+        s.menuItemFunctionKeys[static_cast<size_t>(pos)] = w.keys().functionKeyOf(pos).value_or(0);
     for (int n = 1; n <= 12; ++n)
         s.labelHints[static_cast<size_t>(n - 1)] = w.keys().hint(n).toStdString();
-    s.memoText = e.memoMode == MemoMode::Text;
+    s.memoMode = e.memoMode;
     s.RIEKI_RITU = e.RIEKI_RITU;
-    writeSet2(w.programDir(), s);
+    s.partsBarWidth = w.state().partsBarWidth;
+    const auto r = yorozu::SET2_KAKIDASI(w.programDir(), s);
+    if (!r)
+        throw std::runtime_error(r.error);
 }
 
 } // namespace yorozu::shutdown

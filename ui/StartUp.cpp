@@ -1,6 +1,11 @@
 // The start-up sequence of the main window and the files it reads once.
 #include "core/Numbers.h"
+#include "files/CompanySettingsSlots.h"
+#include "files/Numbering.h"
+#include "files/PickLists.h"
 #include "files/ReadSetting.h"
+#include "files/Set2File.h"
+#include "files/WidthProfile.h"
 #include "ui/Dialogs.h"
 #include "ui/FunctionKeys.h"
 #include "ui/HeaderFields.h"
@@ -33,24 +38,32 @@ int screenWidth(const QWidget& w)
 }
 
 // The pick lists and the combo each fills, in the order they are read and written.
-struct PickList {
-    const char* file;
-    QComboBox* combo;
-    bool sorted;
-};
-
-std::vector<PickList> pickLists(TYorozu& w)
+QComboBox* comboOf(TYorozu& w, PickList list)
 {
     auto& h = w.header();
-    return {{"Kokyaku.LST", h.KNAME, true}, {"Nouki.LST", h.Nouki, false}, {"Basyo.LST", h.Basyo, false},
-            {"Joken.LST", h.Joken, false},  {"Kigen.LST", h.Kigen, false}, {"Tanto.LST", h.Tanto, false},
-            {"Tani.LST", w.CB1, true}};
+    switch (list) {
+    case PickList::Kokyaku:
+        return h.KNAME;
+    case PickList::Nouki:
+        return h.Nouki;
+    case PickList::Basyo:
+        return h.Basyo;
+    case PickList::Joken:
+        return h.Joken;
+    case PickList::Kigen:
+        return h.Kigen;
+    case PickList::Tanto:
+        return h.Tanto;
+    case PickList::Tani:
+        break;
+    }
+    return w.CB1;
 }
 
 void applyFixedColors(TYorozu& w)
 {
-    const auto& c = w.state().settings.colors;
-    w.sheet().setFixedColors(fromWinColor(c[Set2Settings::Fixed]), fromWinColor(c[Set2Settings::FixedFont]));
+    const auto& c = w.state().colors;
+    w.sheet().setFixedColors(fromWinColor(c[ColorTable::Fixed]), fromWinColor(c[ColorTable::FixedFont]));
 }
 
 // The heading of the memo column from the company settings of the orientation.
@@ -65,12 +78,11 @@ void memoHeading(TYorozu& w)
 
 } // namespace
 
-// The shared list of pick lists, for the writer at close.
-std::vector<std::pair<std::string, QComboBox*>> pickListFiles(TYorozu& w)
+std::vector<std::pair<PickList, QComboBox*>> pickListCombos(TYorozu& w)
 {
-    std::vector<std::pair<std::string, QComboBox*>> out;
-    for (const auto& p : pickLists(w))
-        out.emplace_back(p.file, p.combo);
+    std::vector<std::pair<PickList, QComboBox*>> out;
+    for (const auto& f : kPickListFiles)
+        out.emplace_back(f.list, comboOf(w, f.list));
     return out;
 }
 
@@ -87,7 +99,7 @@ void FormCreate(TYorozu& w)
     w.resize(TYorozu::kDesignWidth, w.height());
     w.setOuterHeight(TYorozu::kDesignHeight);
     // 4.
-    copyLandscapeSettingsIfMissing(w.programDir());
+    copyLandscapeSettingsToPortrait(w.programDir());
     // 5.
     e.SG1.renumber();
     e.SG2.renumber();
@@ -104,12 +116,11 @@ void FormCreate(TYorozu& w)
     memoHeading(w);
     e.notify(Change::Layout);
     // 11. The parts buttons' layout.
-    const auto layout = ReadSetting(w.programDir(), "SET2.INI", "[分類幅]=");
-    st.settings.partsLayout = layout == "1" ? 1 : (layout == "2" || layout.empty()) ? 2 : 0;
+    st.partsBarWidth = startupPartsBarWidth(w.programDir());
     // 12.
     activation::readCompanySettings(w, e.MUKI);
     // 13.
-    CEL_WIDTH_SET(w.programDir(), "SEL_WIDTH2.INI", e);
+    CEL_WIDTH_SET(w.programDir(), e, kWidthProfile2);
     // 14.
     CommandHooks::run(w.hooks().selectLastFile);
     // 15.
@@ -142,36 +153,35 @@ void SET2_YOMIKOMI(TYorozu& w)
     auto& e = w.estimate();
     auto& st = w.state();
     const int sw = screenWidth(w);
-    st.settings = readSet2(w.programDir(), sw, w.height());
+    st.settings = yorozu::SET2_YOMIKOMI(w.programDir(), Set2Screen{sw, w.height()}).settings;
     const auto& s = st.settings;
-    if (s.GYOUKAN)
-        e.setGYOUKAN(*s.GYOUKAN);
-    if (s.PRN_S)
-        e.setPRN_S(*s.PRN_S);
+    st.colors.fromSettings(s);
+    e.setGYOUKAN(s.GYOUKAN);
+    e.setPRN_S(s.PRN_S);
     if (!s.Sunpou)
         e.SunpouClick(false);
-    w.resize(s.wide ? sw : TYorozu::kDesignWidth, w.height());
+    w.resize(s.windowWidth, w.height());
     e.setMUKI(s.MUKI);
     applyFixedColors(w);
     e.KAKERITU = s.KAKERITU;
     e.MARUME = s.MARUME;
-    w.move(s.left, s.top);
+    w.move(s.windowLeft, s.windowTop);
     // An unusable data folder leaves the browser on the start-up folder.
     std::error_code ec;
     if (st.dataPath.empty())
         st.dataPath = std::filesystem::current_path(ec).string();
-    if (!s.dataPath.empty()) {
-        if (std::filesystem::is_directory(s.dataPath, ec))
-            st.dataPath = s.dataPath;
+    if (!s.DATA_PATH.empty()) {
+        if (std::filesystem::is_directory(s.DATA_PATH, ec))
+            st.dataPath = s.DATA_PATH;
         else
-            w.dialogs().information(QStringLiteral("前回使用ディレクトリを設定出来ませんでした。\r\n起動ディレクトリを使用します。"));
+            w.dialogs().information(QString::fromUtf8(kDataPathFailedMessage));
     }
-    for (int k = 1; k <= 12; ++k)
-        if (const auto pos = s.functionKeys[static_cast<size_t>(k - 1)])
-            w.keys().assign(k, *pos);
+    for (int pos = 0; pos < Set2Settings::kMenuItems; ++pos)
+        if (const int k = s.menuItemFunctionKeys[static_cast<size_t>(pos)])
+            w.keys().assign(k, pos);
     for (int n = 1; n <= 12; ++n)
         w.keys().setHint(n, QString::fromStdString(s.labelHints[static_cast<size_t>(n - 1)]));
-    e.memoMode = s.memoText ? MemoMode::Text : MemoMode::Numeric;
+    e.memoMode = s.memoMode;
     if (s.RIEKI_RITU)
         e.RIEKI_RITU = true;
     e.notify(Change::Options);
@@ -179,28 +189,29 @@ void SET2_YOMIKOMI(TYorozu& w)
 
 void COMBO_YOMIKOMI(TYorozu& w)
 {
-    for (const auto& p : pickLists(w)) {
-        auto entries = readPickList(w.programDir(), p.file);
+    for (const auto& [list, combo] : pickListCombos(w)) {
+        auto entries = yorozu::COMBO_YOMIKOMI(w.programDir(), list);
         if (!entries)
             continue;
         QStringList items;
         for (const auto& s : *entries)
             items << QString::fromStdString(s);
-        if (p.sorted)
+        // The customer and unit lists are sorted lists: loading sorts them.
+        if (list == PickList::Kokyaku || list == PickList::Tani)
             std::stable_sort(items.begin(), items.end(),
                              [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
-        const QString text = p.combo->currentText();
-        p.combo->clear();
-        p.combo->addItems(items);
+        const QString text = combo->currentText();
+        combo->clear();
+        combo->addItems(items);
         // Loading a list never fills the field.
-        p.combo->setEditText(text);
-        p.combo->setProperty("chosenIndex", -1);
+        combo->setEditText(text);
+        combo->setProperty("chosenIndex", -1);
     }
 }
 
 void BANGOU_CALL(TYorozu& w)
 {
-    if (const auto n = readNextNumber(w.programDir())) {
+    if (const auto n = yorozu::BANGOU_CALL(w.programDir())) {
         w.estimate().Bangou = *n;
         w.estimate().notify(Change::Header);
     }

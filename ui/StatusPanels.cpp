@@ -56,7 +56,7 @@ void StatusPanels::showToday()
 void StatusPanels::showProductInformation()
 {
     setText(2, QStringLiteral("見積・請求・納品書作成"));
-    setText(3, QStringLiteral("よろず見積 Version 1.0"));
+    setText(3, QStringLiteral("Version 1.0"));
     setText(4, QStringLiteral("Linux / Qt 6 版"));
     setText(5, QStringLiteral("解説書は［解説］ボタン"));
     setText(6, QString());

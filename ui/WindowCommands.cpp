@@ -2,6 +2,7 @@
 // web-page buttons, the wide display and the dispatch of menu items and labels.
 #include "core/Numbers.h"
 #include "core/RowOps.h"
+#include "files/WidthProfile.h"
 #include "ui/Dialogs.h"
 #include "ui/FunctionKeys.h"
 #include "ui/HeaderFields.h"
@@ -137,9 +138,9 @@ void totalsByClassification(TYorozu& w)
 
 void resetSheetWidths(TYorozu& w)
 {
-    if (!w.dialogs().question(QStringLiteral("セルサイズを既定値に戻します。\r\nよろしいですか？")))
+    if (!w.dialogs().question(QString::fromUtf8(kLoadWidthDefaultsQuestion)))
         return;
-    CEL_WIDTH_SET(w.programDir(), "SEL_WIDTH3.INI", w.estimate());
+    CEL_WIDTH_SET(w.programDir(), w.estimate(), kWidthDefaults);
     w.sheet().setFocus();
 }
 

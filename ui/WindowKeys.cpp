@@ -1,7 +1,6 @@
 #include "ui/WindowKeys.h"
 
 #include "ui/HeaderFields.h"
-#include "ui/NumEditPlaceholder.h"
 #include "ui/SheetView.h"
 #include "ui/Yorozu1.h"
 
@@ -20,9 +19,7 @@ WindowKeys::WindowKeys(TYorozu& window) : QObject(&window), window_(window)
 
 bool WindowKeys::isEditField(QWidget* w) const
 {
-    // The numeric controls of the rate conversion are no edit boxes here.
-    if (qobject_cast<NumEditPlaceholder*>(w))
-        return false;
+    // The numeric controls (KAKERITU, MARUME) are no edit boxes here: they are no QLineEdit.
     return qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w);
 }
 

@@ -9,6 +9,8 @@ class QComboBox;
 
 namespace yorozu {
 
+enum class PickList;
+
 class TYorozu;
 
 // The rooms the main window's entry points hand their work to. Each takes
@@ -19,7 +21,7 @@ void SET2_YOMIKOMI(TYorozu& w);
 void COMBO_YOMIKOMI(TYorozu& w);
 void BANGOU_CALL(TYorozu& w);
 // The seven pick lists with their combos, in the order they are read and written.
-std::vector<std::pair<std::string, QComboBox*>> pickListFiles(TYorozu& w);
+std::vector<std::pair<PickList, QComboBox*>> pickListCombos(TYorozu& w);
 } // namespace startup
 
 namespace activation {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "files/Set2Settings.h"
+#include "ui/ColorTable.h"
 #include "ui/PrintImages.h"
-#include "ui/Set2Settings.h"
 
 #include <array>
 #include <string>
@@ -18,8 +19,11 @@ struct WindowState {
     std::string dataPath;          // the browser's data folder
     int verticalLine = 0;          // printing's vertical-line position
     std::array<std::string, 7> partsCaptions;
-    // Display colours and the values "SET2.INI" carries for other rooms.
+    // The values "SET2.INI" carries, as last read; the window's own part is
+    // refreshed from the widgets before writing.
     Set2Settings settings;
+    ColorTable colors;
+    int partsBarWidth = 997;
     PrintImages images;
     // The parts panel: current department and page (0: none loaded), and the
     // remembered grid row of every department and page.

@@ -1,5 +1,6 @@
 #include "ui/Yorozu1.h"
 
+#include "core/Numbers.h"
 #include "ui/AppException.h"
 #include "ui/FunctionKeys.h"
 #include "ui/HeaderFields.h"
@@ -84,13 +85,13 @@ void TYorozu::buildWidgets()
         });
     });
 
-    header_ = new HeaderFields(estimate_, client, [this] { return fromWinColor(state_.settings.colors[Set2Settings::Editor]); });
+    header_ = new HeaderFields(estimate_, client, [this] { return fromWinColor(state_.colors[ColorTable::Editor]); });
     options_ = new OptionControls(estimate_, client);
     options_->onMukiClicked = [this] { guarded("MUKIClick", [this] { MUKIClick(); }); };
     connect(options_->KAKERITU_IKATU, &QPushButton::clicked, this,
             [this] { guarded("KAKERITU_IKATU", [this] { KAKERITU_IKATUClick(); }); });
 
-    sheetModel_ = new SheetModel(estimate_, state_.settings.colors, this);
+    sheetModel_ = new SheetModel(estimate_, state_.colors.values, this);
     sheet_ = new SheetView(estimate_, *sheetModel_, client);
     sheet_->setGeometry(20, 185, 979, 464);
 
@@ -145,8 +146,9 @@ void TYorozu::onDocumentChange(Change change)
 void TYorozu::showTotals()
 {
     header_->refreshTotal();
-    for (int p = 2; p <= 7; ++p)
+    for (int p = 2; p <= 6; ++p)
         status_->setText(p, QString::fromStdString(estimate_.panels[static_cast<size_t>(p)]));
+    status_->setText(7, QString::fromStdString(hasuModeName(estimate_.HASU_MODE)));
 }
 
 void TYorozu::setOuterHeight(int h)
