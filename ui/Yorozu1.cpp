@@ -40,6 +40,9 @@ TYorozu::TYorozu(std::filesystem::path programDir, Dialogs& dialogs, QWidget* pa
 
 TYorozu::~TYorozu()
 {
+    Timer1->stop();
+    // The widgets read the estimate while they are taken down; they go before it does.
+    delete takeCentralWidget();
     // FormDestroy: the images go with the window.
     state_.images.clear();
 }

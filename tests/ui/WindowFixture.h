@@ -5,7 +5,15 @@
 #include "ui/Yorozu1.h"
 #include "ui/UrlRecorder.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
 #include <QTest>
 #include <QUrl>
 
