@@ -77,7 +77,17 @@ OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(pa
     MARUME->resize(26, kRowH + 2);
     KAKERITU_IKATU = new QPushButton(QStringLiteral("掛率一括"), parent);
     KAKERITU_IKATU->setObjectName(QStringLiteral("KAKERITU_IKATU"));
-    KAKERITU_IKATU->resize(std::max(72, KAKERITU_IKATU->sizeHint().width()), kRowH + 3);
+    KAKERITU_IKATU->resize(70, kRowH + 3);
+    SpeedButton2 = new QPushButton(QStringLiteral("色設定"), parent);
+    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+    SpeedButton2->setToolTip(QStringLiteral("各表示色を設定します。"));
+    SpeedButton2->resize(48, kRowH + 3);
+    SpeedButton22 = new QPushButton(QStringLiteral("幅"), parent);
+    SpeedButton22->setObjectName(QStringLiteral("SpeedButton22"));
+    SpeedButton22->setToolTip(QStringLiteral("見積グリッドセルサイズを既定値に戻します。"));
+    SpeedButton22->resize(26, kRowH + 3);
+    for (QPushButton* b : {KAKERITU_IKATU, SpeedButton2, SpeedButton22})
+        b->setFocusPolicy(Qt::NoFocus);
 
     // The options fill the right side of the header, rows laid out from the
     // controls' own sizes so no caption is cut whatever the font.
@@ -92,8 +102,9 @@ OptionControls::OptionControls(Estimate& estimate, QWidget* parent) : QObject(pa
     placeRow({UTIZEI, HIKAZEI, RIEKI_RITU, Sunpou}, left, kRow2);
     KAKERITULabel->resize(KAKERITULabel->sizeHint().width(), kRowH + 2);
     MARUMELabel->resize(MARUMELabel->sizeHint().width() + 8, kRowH + 2);
-    placeRow({KAKERITULabel, KAKERITU, MARUMELabel, MARUME, KAKERITU_IKATU}, left, kRow3);
-    KAKERITU_IKATU->move(KAKERITU_IKATU->x() + 8, KAKERITU_IKATU->y() - 1);
+    placeRow({KAKERITULabel, KAKERITU, MARUMELabel, MARUME, KAKERITU_IKATU, SpeedButton2, SpeedButton22}, left, kRow3);
+    for (QPushButton* b : {KAKERITU_IKATU, SpeedButton2, SpeedButton22})
+        b->move(b->x() + 6, b->y() - 1);
     connect(KAKERITU, &TSaNumEdit::changed, this, [this] {
         if (!refreshing_)
             estimate_.KAKERITU = KAKERITU->Text().toStdString();

@@ -45,6 +45,8 @@ public:
     QLabel* KAKERITULabel;
     QLabel* MARUMELabel;
     QPushButton* KAKERITU_IKATU;
+    QPushButton* SpeedButton2;  // "色設定"
+    QPushButton* SpeedButton22; // sheet widths back to the defaults
 
     // Shows the document's options.
     void refreshFromDocument();

@@ -1,6 +1,7 @@
 #include "ui/SheetView.h"
 
 #include "core/Estimate.h"
+#include "ui/SheetDelegate.h"
 #include "ui/SheetModel.h"
 
 #include <QHeaderView>
@@ -11,6 +12,7 @@ SheetView::SheetView(Estimate& estimate, SheetModel& model, QWidget* parent)
     : QTableView(parent), estimate_(estimate), model_(model)
 {
     setModel(&model_);
+    setItemDelegate(new SheetDelegate(this));
     setObjectName(QStringLiteral("SG1"));
     verticalHeader()->hide();
     // Fixed-size rows keep a ten-thousand-row sheet as cheap as a short one.

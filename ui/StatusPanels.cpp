@@ -13,11 +13,16 @@ StatusPanels::StatusPanels(QStatusBar* bar, QWidget* progressParent) : QObject(b
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setStyleSheet(QStringLiteral("QStatusBar::item { border: 0px; }"));
+    // The figures must fit their fixed panels.
+    QFont small = StatusBar1->font();
+    small.setPixelSize(11);
     static const int widths[9] = {30, 150, 145, 160, 145, 145, 135, 135, 50};
     for (int i = 0; i < 9; ++i) {
         auto* l = new QLabel(StatusBar1);
         l->setObjectName(QStringLiteral("panel%1").arg(i));
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setFont(small);
+        l->setMargin(0);
         l->setAlignment(i == 8 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         if (i == 8)
             l->setMinimumWidth(widths[i]);

@@ -93,6 +93,10 @@ void TYorozu::buildWidgets()
     options_->onMukiClicked = [this] { guarded("MUKIClick", [this] { MUKIClick(); }); };
     connect(options_->KAKERITU_IKATU, &QPushButton::clicked, this,
             [this] { guarded("KAKERITU_IKATU", [this] { KAKERITU_IKATUClick(); }); });
+    connect(options_->SpeedButton2, &QPushButton::clicked, this,
+            [this] { guarded("SpeedButton2", [this] { CommandHooks::run(hooks_.colourMenu); }); });
+    connect(options_->SpeedButton22, &QPushButton::clicked, this,
+            [this] { guarded("SpeedButton22", [this] { SpeedButton22Click(); }); });
 
     sheetModel_ = new SheetModel(estimate_, state_.colors.values, this);
     sheet_ = new SheetView(estimate_, *sheetModel_, client);
