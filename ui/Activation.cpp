@@ -9,19 +9,16 @@
 #include "ui/Yorozu1.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace yorozu::activation {
 
 void FormActivate(TYorozu& w)
 {
-    if (const QScreen* s = w.screen() ? w.screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = s->availableGeometry();
-        const int bottom = area.y() + area.height();
-        if (bottom > 700 && bottom < 800)
-            w.setOuterHeight(bottom);
-    }
+    // On a short desktop the window takes the work area's height.
+    const QRect area = w.desktop().workArea();
+    const int bottom = area.y() + area.height();
+    if (bottom > 700 && bottom < 800)
+        w.setOuterHeight(bottom);
     MUKIClick(w);
     w.status().showToday();
     w.status().showProductInformation();

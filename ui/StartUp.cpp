@@ -20,9 +20,7 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -31,10 +29,9 @@ namespace yorozu::startup {
 
 namespace {
 
-int screenWidth(const QWidget& w)
+int screenWidth(const TYorozu& w)
 {
-    const QScreen* s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
-    return s ? s->geometry().width() : TYorozu::kDesignWidth;
+    return w.desktop().screen().width();
 }
 
 // The pick lists and the combo each fills, in the order they are read and written.

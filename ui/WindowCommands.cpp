@@ -16,11 +16,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace yorozu::commands {
@@ -116,8 +114,7 @@ void openWebPage(TYorozu& w)
 
 void wideDisplay(TYorozu& w)
 {
-    const QScreen* s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
-    const int screenWidth = s ? s->geometry().width() : TYorozu::kDesignWidth;
+    const int screenWidth = w.desktop().screen().width();
     if (screenWidth > TYorozu::kDesignWidth && w.width() == TYorozu::kDesignWidth)
         w.resize(screenWidth, w.height());
     else

@@ -25,9 +25,14 @@
 
 namespace yorozu {
 
-TYorozu::TYorozu(std::filesystem::path programDir, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), programDir_(std::move(programDir)), dialogs_(dialogs)
+TYorozu::TYorozu(std::filesystem::path programDir, Dialogs& dialogs, Desktop desktop, QWidget* parent)
+    : QMainWindow(parent), programDir_(std::move(programDir)), dialogs_(dialogs), desktop_(std::move(desktop))
 {
+    const Desktop own = Desktop::of(*this);
+    if (!desktop_.screen)
+        desktop_.screen = own.screen;
+    if (!desktop_.workArea)
+        desktop_.workArea = own.workArea;
     setObjectName(QStringLiteral("Yorozu"));
     setWindowTitle(QStringLiteral("見積書作成"));
     QFont f(QStringLiteral("IPAPGothic"));

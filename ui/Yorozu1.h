@@ -2,6 +2,7 @@
 
 #include "core/Estimate.h"
 #include "ui/CommandHooks.h"
+#include "ui/Desktop.h"
 #include "ui/WindowState.h"
 
 #include <QMainWindow>
@@ -33,13 +34,15 @@ class WindowKeys;
 class TYorozu : public QMainWindow {
     Q_OBJECT
 public:
-    // Construction runs the start-up sequence on the program folder.
-    TYorozu(std::filesystem::path programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+    // Construction runs the start-up sequence on the program folder. An
+    // empty desktop stands for the one the window is shown on.
+    TYorozu(std::filesystem::path programDir, Dialogs& dialogs, Desktop desktop = {}, QWidget* parent = nullptr);
     ~TYorozu() override;
 
     // ---- what the rooms share
     Estimate& estimate() { return estimate_; }
     Dialogs& dialogs() { return dialogs_; }
+    const Desktop& desktop() const { return desktop_; }
     const std::filesystem::path& programDir() const { return programDir_; }
     WindowState& state() { return state_; }
     CommandHooks& hooks() { return hooks_; }
@@ -111,6 +114,7 @@ private:
 
     std::filesystem::path programDir_;
     Dialogs& dialogs_;
+    Desktop desktop_;
     Estimate estimate_;
     WindowState state_;
     CommandHooks hooks_;

@@ -65,7 +65,7 @@ protected:
     // Creates the window (the start-up runs) and shows it.
     TYorozu& start()
     {
-        window_ = std::make_unique<TYorozu>(dir_, dialogs);
+        window_ = std::make_unique<TYorozu>(dir_, dialogs, desktop);
         window_->show();
         return *window_;
     }
@@ -83,6 +83,7 @@ protected:
     }
 
     ScriptedDialogs dialogs;
+    Desktop desktop; // empty: the test platform's screen
 
 private:
     std::filesystem::path dir_;
