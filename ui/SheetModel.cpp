@@ -14,7 +14,7 @@ namespace yorozu {
 
 namespace {
 
-bool isNumberColumn(int col, const Estimate& e)
+bool isNumberColumn(int col, const Estimate& e, SheetModel::Look look)
 {
     switch (col) {
     case col::Quantity:
@@ -24,7 +24,8 @@ bool isNumberColumn(int col, const Estimate& e)
     case col::CostTotal:
         return true;
     case col::Memo:
-        return e.memoMode == MemoMode::Numeric;
+        // The totals grid keeps the gross profit there.
+        return look == SheetModel::Look::Totals || e.memoMode == MemoMode::Numeric;
     default:
         return false;
     }
@@ -60,8 +61,9 @@ QString screenText(const std::string& text)
     return s;
 }
 
-SheetModel::SheetModel(Estimate& estimate, const Colors& colors, QObject* parent)
-    : QAbstractTableModel(parent), estimate_(estimate), colors_(colors), rows_(estimate.SG1.rowCount() - 1)
+SheetModel::SheetModel(Estimate& estimate, StringGrid& grid, Look look, const Colors& colors, QObject* parent)
+    : QAbstractTableModel(parent), estimate_(estimate), grid_(grid), look_(look), colors_(colors),
+      rows_(grid.rowCount() - 1)
 {
 }
 
@@ -72,15 +74,15 @@ int SheetModel::rowCount(const QModelIndex& parent) const
 
 int SheetModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : estimate_.SG1.colCount();
+    return parent.isValid() ? 0 : grid_.colCount();
 }
 
 QString SheetModel::displayText(int col, int gridRow) const
 {
-    const std::string& text = estimate_.SG1.cell(col, gridRow);
+    const std::string& text = grid_.cell(col, gridRow);
     if (col == col::Rate)
         return percentText(text);
-    if (isNumberColumn(col, estimate_)) {
+    if (isNumberColumn(col, estimate_, look_)) {
         if (text.empty())
             return {};
         if (!looksNumeric(text))
@@ -101,7 +103,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return displayText(col, gridRow);
     case Qt::EditRole:
-        return QString::fromStdString(estimate_.SG1.cell(col, gridRow));
+        return QString::fromStdString(grid_.cell(col, gridRow));
     case Qt::BackgroundRole:
         return background(col, gridRow);
     case Qt::ForegroundRole:
@@ -116,12 +118,17 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
 QVariant SheetModel::background(int col, int gridRow) const
 {
     if (col == col::No)
-        return QBrush(fromWinColor(colors_[1]));
+        return QBrush(look_ == Look::Totals ? QColor(0, 255, 255) : fromWinColor(colors_[1]));
+    if (look_ == Look::Totals) {
+        if (grid_.cell(col::TaxExempt, gridRow) == "1")
+            return QBrush(QColor(0, 255, 0));
+        return QBrush(gridRow % 2 == 0 ? QColor(209, 211, 254) : QColor(Qt::white));
+    }
     if (col == col::Cyu)
         return QBrush(QColor(157, 255, 255));
     if (col == col::Dai || col == col::Syo)
         return QBrush(Qt::white);
-    if (estimate_.SG1.cell(col::TaxExempt, gridRow) == "1")
+    if (grid_.cell(col::TaxExempt, gridRow) == "1")
         return QBrush(QColor(0, 255, 0));
     if (gridRow % 2 == 0)
         return QBrush(fromWinColor(colors_[2]));
@@ -130,15 +137,15 @@ QVariant SheetModel::background(int col, int gridRow) const
 
 QVariant SheetModel::foreground(int col, int gridRow) const
 {
-    if (isNumberColumn(col, estimate_)) {
-        const std::string& t = estimate_.SG1.cell(col, gridRow);
+    if (isNumberColumn(col, estimate_, look_)) {
+        const std::string& t = grid_.cell(col, gridRow);
         if (t.find('.') != std::string::npos)
             return QBrush(QColor(255, 0, 255));
         if (!t.empty() && t[0] == '-')
             return QBrush(QColor(255, 0, 0));
     }
     static const int fontSlots[StringGrid::kColumns] = {3, 9, -1, -1, -1, -1, 10, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
-    if (col >= 2 && col <= 5)
+    if ((col >= 2 && col <= 5) || (col == col::No && look_ == Look::Totals))
         return QBrush(QColor(0, 0, 128));
     const int slot = fontSlots[col];
     return QBrush(fromWinColor(colors_[static_cast<size_t>(slot)]));
@@ -148,7 +155,7 @@ QVariant SheetModel::alignment(int col) const
 {
     if ((col >= col::Dai && col <= 5) || col == col::Unit || col == col::No || col == col::Rate)
         return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
-    if (isNumberColumn(col, estimate_))
+    if (isNumberColumn(col, estimate_, look_))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -157,7 +164,7 @@ QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation == Qt::Horizontal) {
         if (role == Qt::DisplayRole)
-            return screenText(estimate_.SG1.cell(section, 0));
+            return screenText(grid_.cell(section, 0));
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(Qt::AlignCenter);
         return {};
@@ -169,7 +176,7 @@ QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int ro
 
 void SheetModel::cellsChanged()
 {
-    const int rows = estimate_.SG1.rowCount() - 1;
+    const int rows = grid_.rowCount() - 1;
     if (rows > rows_) {
         beginInsertRows({}, rows_, rows - 1);
         rows_ = rows;

@@ -10,7 +10,8 @@ namespace yorozu {
 class Estimate;
 class StringGrid;
 
-// The sheet SG1 as a table model: model row r is grid row r + 1 (row 0 of
+// A sheet grid as a table model (SG1, or the totals grid SG_KEI with its
+// own look): model row r is grid row r + 1 (row 0 of
 // the grid holds the headings, shown in the horizontal header), model column
 // c is grid column c (column 0 the row numbers). Cells are read from the
 // grid on demand, so a sheet of ten thousand rows costs what the visible
@@ -20,8 +21,11 @@ class SheetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using Colors = std::array<std::int32_t, 21>;
+    enum class Look { Sheet, Totals };
 
-    SheetModel(Estimate& estimate, const Colors& colors, QObject* parent = nullptr);
+    SheetModel(Estimate& estimate, StringGrid& grid, Look look, const Colors& colors, QObject* parent = nullptr);
+
+    StringGrid& grid() const { return grid_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -44,6 +48,8 @@ private:
     QVariant alignment(int col) const;
 
     Estimate& estimate_;
+    StringGrid& grid_;
+    Look look_;
     const Colors& colors_;
     int rows_;
 };

@@ -1,6 +1,6 @@
 #include "ui/SheetView.h"
 
-#include "core/Estimate.h"
+#include "core/StringGrid.h"
 #include "ui/SheetDelegate.h"
 #include "ui/SheetModel.h"
 
@@ -8,18 +8,16 @@
 
 namespace yorozu {
 
-SheetView::SheetView(Estimate& estimate, SheetModel& model, QWidget* parent)
-    : QTableView(parent), estimate_(estimate), model_(model)
+SheetView::SheetView(SheetModel& model, QWidget* parent) : QTableView(parent), grid_(model.grid()), model_(model)
 {
     setModel(&model_);
     setItemDelegate(new SheetDelegate(this));
-    setObjectName(QStringLiteral("SG1"));
     verticalHeader()->hide();
     // Fixed-size rows keep a ten-thousand-row sheet as cheap as a short one.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setFixedHeight(estimate_.SG1.defaultRowHeight() + 1);
+    horizontalHeader()->setFixedHeight(grid_.defaultRowHeight() + 1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -33,7 +31,7 @@ SheetView::SheetView(Estimate& estimate, SheetModel& model, QWidget* parent)
     // The user's width changes belong to the document: the profiles save them.
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int newSize) {
         if (!applying_ && newSize > 0)
-            estimate_.SG1.setColWidth(section, newSize);
+            grid_.setColWidth(section, newSize);
     });
     applyWidths();
 }
@@ -41,9 +39,9 @@ SheetView::SheetView(Estimate& estimate, SheetModel& model, QWidget* parent)
 void SheetView::applyWidths()
 {
     applying_ = true;
-    verticalHeader()->setDefaultSectionSize(estimate_.SG1.defaultRowHeight());
-    for (int c = 0; c < estimate_.SG1.colCount(); ++c) {
-        const int w = estimate_.SG1.colWidth(c);
+    verticalHeader()->setDefaultSectionSize(grid_.defaultRowHeight());
+    for (int c = 0; c < grid_.colCount(); ++c) {
+        const int w = grid_.colWidth(c);
         if (w <= 0) {
             setColumnHidden(c, true);
         } else {

@@ -4,8 +4,8 @@
 
 namespace yorozu {
 
-class Estimate;
 class SheetModel;
+class StringGrid;
 
 // The sheet SG1 on screen: a table view over the sheet model with the
 // grid's row height and column widths (a width of -1, or 0, hides the
@@ -16,7 +16,7 @@ class SheetModel;
 class SheetView : public QTableView {
     Q_OBJECT
 public:
-    SheetView(Estimate& estimate, SheetModel& model, QWidget* parent = nullptr);
+    SheetView(SheetModel& model, QWidget* parent = nullptr);
 
     // Applies the grid's widths and row height to the view.
     void applyWidths();
@@ -36,7 +36,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    Estimate& estimate_;
+    StringGrid& grid_;
     SheetModel& model_;
     bool applying_ = false;
 };

@@ -1,7 +1,10 @@
 // The window's own commands: exit, clear, the save reminder, the manual and
 // web-page buttons, the wide display and the dispatch of menu items and labels.
 #include "core/Numbers.h"
+#include "core/RateConversion.h"
 #include "core/RowOps.h"
+#include "core/Survey.h"
+#include "files/ReadSetting.h"
 #include "files/WidthProfile.h"
 #include "ui/Dialogs.h"
 #include "ui/FunctionKeys.h"
@@ -10,6 +13,7 @@
 #include "ui/ProgramFiles.h"
 #include "ui/SheetView.h"
 #include "ui/StatusPanels.h"
+#include "ui/TotalsGrid.h"
 #include "ui/WindowRooms.h"
 #include "ui/Yorozu1.h"
 
@@ -124,13 +128,37 @@ void wideDisplay(TYorozu& w)
 void totalsByClassification(TYorozu& w)
 {
     auto& e = w.estimate();
-    if ((e.PRN_S != 1 && e.PRN_S != 2) || e.SG1_END() <= 0)
+    if (!totalsViewWanted(e))
         return;
-    CommandHooks::run(w.hooks().SYUKEI_MAKE);
+    if (w.hooks().SYUKEI_MAKE) {
+        w.hooks().SYUKEI_MAKE();
+    } else {
+        // The copy is built from the money fields of a full recalculation.
+        w.recalculateAll();
+        const auto file = companyFileName(e.MUKI);
+        const auto& dir = w.programDir();
+        const auto settings = PrintCopySettings::fromValues(
+            ReadSetting(dir, file, "[単価]="), ReadSetting(dir, file, "[消費税]="), ReadSetting(dir, file, "[つづく]="),
+            ReadSetting(dir, file, "[備考枠]="));
+        auto* bar = w.status().PB1;
+        bar->show();
+        const auto result = SYUKEI_MAKE(e, settings, [bar](int position, int maximum) {
+            bar->setRange(0, std::max(1, maximum));
+            bar->setValue(std::clamp(position, 0, std::max(1, maximum)));
+            QApplication::processEvents();
+        });
+        if (!result.completed) {
+            bar->hide();
+            w.dialogs().information(QString::fromStdString(result.message));
+            return;
+        }
+    }
     w.status().PB1->hide();
     QApplication::processEvents();
-    e.SG_KEI_visible = true;
-    CommandHooks::run(w.hooks().showTotalsGrid);
+    if (w.hooks().showTotalsGrid)
+        w.hooks().showTotalsGrid();
+    else
+        w.totalsGrid().show();
 }
 
 void resetSheetWidths(TYorozu& w)
@@ -143,8 +171,8 @@ void resetSheetWidths(TYorozu& w)
 
 void rateConversionMenu(TYorozu& w)
 {
-    if (w.estimate().KAKERITU.empty()) {
-        w.dialogs().information(QStringLiteral("掛率が設定されていません。\r\n"));
+    if (const auto refusal = rateConversionRefusal(w.estimate())) {
+        w.dialogs().information(QString::fromStdString(*refusal));
         return;
     }
     auto* button = w.options().KAKERITU_IKATU;
@@ -153,9 +181,31 @@ void rateConversionMenu(TYorozu& w)
     QAction* fromPrice = menu.addAction(QStringLiteral("単価　×　掛率"));
     QAction* chosen = menu.exec(button->mapToGlobal(QPoint(40, 45)));
     if (chosen == fromCost)
-        CommandHooks::run(w.hooks().rateFromCost);
+        w.N76Click();
     else if (chosen == fromPrice)
-        CommandHooks::run(w.hooks().rateFromPrice);
+        w.N77Click();
+}
+
+void rateConversion(TYorozu& w, int sourceColumn)
+{
+    auto& h = w.hooks();
+    if (sourceColumn == col::CostPrice && h.rateFromCost) {
+        h.rateFromCost();
+        return;
+    }
+    if (sourceColumn == col::UnitPrice && h.rateFromPrice) {
+        h.rateFromPrice();
+        return;
+    }
+    // A pending in-cell operation is finished before every price changes.
+    CommandHooks::run(h.ENZAN);
+    auto& e = w.estimate();
+    const auto result = rateConversionCommand(
+        e, sourceColumn, [&w](const std::string& q) { return w.dialogs().question(QString::fromStdString(q)); });
+    if (result && result->completed)
+        QApplication::beep();
+    e.notify(Change::Cells);
+    w.showTotals();
 }
 
 void insertRow(TYorozu& w)

@@ -48,6 +48,7 @@ void wideDisplay(TYorozu& w);
 void totalsByClassification(TYorozu& w);
 void resetSheetWidths(TYorozu& w);
 void rateConversionMenu(TYorozu& w);
+void rateConversion(TYorozu& w, int sourceColumn);
 void insertRow(TYorozu& w);
 void deleteRow(TYorozu& w);
 void runMenuItem(TYorozu& w, int position);

@@ -10,6 +10,7 @@
 #include "ui/SheetView.h"
 #include "ui/StatusPanels.h"
 #include "ui/ToolBar.h"
+#include "ui/TotalsGrid.h"
 #include "ui/WinColor.h"
 #include "ui/WindowKeys.h"
 #include "ui/WindowRooms.h"
@@ -103,9 +104,12 @@ void TYorozu::buildWidgets()
     connect(options_->SpeedButton22, &QPushButton::clicked, this,
             [this] { guarded("SpeedButton22", [this] { SpeedButton22Click(); }); });
 
-    sheetModel_ = new SheetModel(estimate_, state_.colors.values, this);
-    sheet_ = new SheetView(estimate_, *sheetModel_, client);
+    sheetModel_ = new SheetModel(estimate_, estimate_.SG1, SheetModel::Look::Sheet, state_.colors.values, this);
+    sheet_ = new SheetView(*sheetModel_, client);
+    sheet_->setObjectName(QStringLiteral("SG1"));
     sheet_->setGeometry(20, 185, 979, 464);
+
+    totalsGrid_ = new TotalsGrid(estimate_, state_.colors.values, client, sheet_);
 
     keys_ = new FunctionKeys(
         this, client, [this](int pos) { guarded("menu", [&] { runMenuItem(pos); }); },
@@ -147,6 +151,9 @@ void TYorozu::onDocumentChange(Change change)
         break;
     case Change::Options:
         options_->refreshFromDocument();
+        // Ticking the inclusive tax closes the totals grid.
+        if (!estimate_.SG_KEI_visible && totalsGrid_->isShown())
+            totalsGrid_->hide();
         break;
     case Change::Totals:
         sheetModel_->cellsChanged();
@@ -244,6 +251,8 @@ void TYorozu::StaticText16Click() { commands::wideDisplay(*this); }
 void TYorozu::SpeedButton12Click() { commands::totalsByClassification(*this); }
 void TYorozu::SpeedButton22Click() { commands::resetSheetWidths(*this); }
 void TYorozu::KAKERITU_IKATUClick() { commands::rateConversionMenu(*this); }
+void TYorozu::N76Click() { commands::rateConversion(*this, col::CostPrice); }
+void TYorozu::N77Click() { commands::rateConversion(*this, col::UnitPrice); }
 void TYorozu::MENU_ITEM(std::optional<int> functionKey) { keys_->MENU_ITEM(functionKey); }
 void TYorozu::runMenuItem(int position) { commands::runMenuItem(*this, position); }
 void TYorozu::runLabel(int n) { commands::runLabel(*this, n); }

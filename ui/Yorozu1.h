@@ -26,6 +26,7 @@ class SheetModel;
 class SheetView;
 class StatusPanels;
 class ToolBar;
+class TotalsGrid;
 class WindowKeys;
 
 // The main window. It shows and edits the estimate it owns; the estimate's
@@ -54,6 +55,7 @@ public:
     SheetModel& sheetModel() { return *sheetModel_; }
     ToolBar& toolBar() { return *toolBar_; }
     PickListCommands& pickLists() { return *pickLists_; }
+    TotalsGrid& totalsGrid() { return *totalsGrid_; }
     QComboBox* CB1 = nullptr;   // the unit list of the sheet's unit editor
     QTimer* Timer1 = nullptr;   // the save reminder
     QLabel* DATA_PATH = nullptr;
@@ -85,6 +87,8 @@ public:
     void SpeedButton12Click();             // totals by classification
     void SpeedButton22Click();             // sheet widths back to the defaults
     void KAKERITU_IKATUClick();            // rate conversion menu
+    void N76Click();                       // unit price := cost x multiplier
+    void N77Click();                       // unit price := unit price x multiplier
     void MENU_ITEM(std::optional<int> functionKey);
     void runMenuItem(int position);
     void runLabel(int n);
@@ -126,6 +130,7 @@ private:
     SheetModel* sheetModel_ = nullptr;
     SheetView* sheet_ = nullptr;
     PickListCommands* pickLists_ = nullptr;
+    TotalsGrid* totalsGrid_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
 };
 

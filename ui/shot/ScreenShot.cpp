@@ -1,7 +1,8 @@
 // Development companion: starts the main window on a program folder and
 // saves a picture of it, so its look can be checked without a desktop.
 // Usage: yorozu_shot <program folder> <picture.png> [sample]
-// With "sample" a few lines are typed in first, to see the sheet filled.
+// With "sample" a few lines are typed in first, to see the sheet filled;
+// "totals" also opens the totals by classification.
 #include "ui/ScriptedDialogs.h"
 #include "ui/YorozuApplication.h"
 #include "ui/Yorozu1.h"
@@ -66,6 +67,10 @@ int main(int argc, char** argv)
             ++row;
         }
         window.recalculateAll();
+        if (QString::fromLocal8Bit(argv[3]) == QLatin1String("totals")) {
+            e.setPRN_S(2);
+            window.SpeedButton12Click();
+        }
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
     int rc = 1;
