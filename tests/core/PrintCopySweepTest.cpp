@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <random>
 
 using namespace yorozu;
@@ -211,66 +210,6 @@ TEST(PrintCopySweep, SubtotalsMatchTheRowByRowWalk)
             }
         }
     }
-}
-
-std::vector<yorozu::testing::Line> longClassifiedEstimate(int n)
-{
-    std::vector<yorozu::testing::Line> lines;
-    for (int i = 0; i < n; ++i) {
-        yorozu::testing::Line l;
-        if (i % 40 == 0)
-            l.dai = "L" + std::to_string(i / 40);
-        if (i % 8 == 0)
-            l.cyu = "M" + std::to_string(i / 8);
-        if (i % 2 == 0)
-            l.syo = "S" + std::to_string(i / 2);
-        l.description = "工事項目　" + std::to_string(i);
-        l.amount = std::to_string(1000 + i);
-        l.cost = std::to_string(700 + i);
-        lines.push_back(l);
-    }
-    return lines;
-}
-
-// Best of three runs of the print copy and the survey on a fresh estimate of `lines` lines, in
-// milliseconds of processor time, so that a loaded machine does not count against them.
-std::pair<double, double> timedCopyAndSurvey(int lines)
-{
-    Estimate doc;
-    doc.setPRN_S(1);
-    yorozu::testing::fillSheet(doc, longClassifiedEstimate(lines));
-    yorozu::testing::setOuterTaxMoney(doc);
-    PrintCopySettings settings;
-    settings.taxRows = true;
-    double copyBest = 1e9, surveyBest = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        const std::clock_t start = std::clock();
-        SYOKEI_MAKE(doc, settings);
-        const std::clock_t copied = std::clock();
-        SEKI_MIDASI(doc, settings);
-        SYUKEI_KEI(doc);
-        SEKISAN_MAKE(doc, settings);
-        const std::clock_t surveyed = std::clock();
-        copyBest = std::min(copyBest, 1000.0 * static_cast<double>(copied - start) / CLOCKS_PER_SEC);
-        surveyBest = std::min(surveyBest, 1000.0 * static_cast<double>(surveyed - copied) / CLOCKS_PER_SEC);
-    }
-    EXPECT_GT(doc.SGP.rowCount(), lines + lines / 2 + lines / 8 + lines / 40);
-    EXPECT_GT(doc.SGS.rowCount(), lines / 10);
-    return {copyBest, surveyBest};
-}
-
-TEST(PrintCopySweep, TenThousandLinesTakeMilliseconds)
-{
-    const auto [copy, survey] = timedCopyAndSurvey(10000);
-    std::cout << "10,000 lines: print copy " << copy << " ms, survey " << survey << " ms\n";
-    // Inserting row by row into the grid takes seconds here.
-#ifdef NDEBUG
-    const double bound = 250;
-#else
-    const double bound = 5000; // unoptimised, sanitizers
-#endif
-    EXPECT_LT(copy, bound);
-    EXPECT_LT(survey, bound);
 }
 
 } // namespace
