@@ -8,8 +8,9 @@ namespace yorozu {
 // browser, the parts panel, the aggregation, the settings dialog...). The
 // window calls them at the right moment; a hook left empty does nothing.
 struct CommandHooks {
-    std::function<void()> save;              // Save of the estimate file
-    std::function<void()> textExport;        // Ctrl+0
+    std::function<void()> save;              // replaces the window's own Save
+    std::function<void()> savedFile;         // after a Save: the browser shows the new file
+    std::function<void()> textExport;        // replaces the window's own text export (Ctrl+0)
     std::function<void()> print, printCover, preview, previewCover;
     std::function<void()> filePanel;         // show or hide the browser
     std::function<void()> browseFirst, browsePrevious, browseNext, browseLast;

@@ -46,7 +46,7 @@ void exitWithQuestions(TYorozu& w)
         return;
     }
     // Saving keeps the window open: the user closes it once the estimate is stored.
-    CommandHooks::run(w.hooks().save);
+    save(w);
 }
 
 void exitAfterQuestion(TYorozu& w)
@@ -66,6 +66,8 @@ void clear(TYorozu& w, bool ask)
     w.header().KNAME->setFocus();
     e.Tanto.clear();
     e.clear();
+    // A cleared sheet is a new estimate: saving it adds a file.
+    w.state().currentFile.clear();
     e.TOTALKIN.clear();
     e.SG_KEI_visible = false;
     w.sheet().setCurrentCell(1, 1);
@@ -97,7 +99,7 @@ void saveReminder(TYorozu& w)
         ~Reset() { flag = false; }
     } reset{st.reminderOpen};
     if (w.dialogs().question(QStringLiteral("保存しますか？")))
-        CommandHooks::run(w.hooks().save);
+        save(w);
 }
 
 void openManual(TYorozu& w)
@@ -239,13 +241,13 @@ void runMenuItem(TYorozu& w, int position)
     auto& h = w.hooks();
     switch (position) {
     case 1:
-        CommandHooks::run(h.textExport);
+        textExport(w);
         break;
     case 2:
         exitAfterQuestion(w);
         break;
     case 4:
-        CommandHooks::run(h.save);
+        save(w);
         break;
     case 5:
         CommandHooks::run(h.print);
@@ -288,7 +290,7 @@ void runLabel(TYorozu& w, int n)
         CommandHooks::run(h.filePanel);
         break;
     case 3:
-        CommandHooks::run(h.save);
+        save(w);
         break;
     case 4:
         CommandHooks::run(h.print);

@@ -38,6 +38,8 @@ void COMBO_KAKIDASI(TYorozu& w);
 } // namespace shutdown
 
 namespace commands {
+void save(TYorozu& w);       // the estimate into the data folder, then the next number
+void textExport(TYorozu& w); // Ctrl+0
 void exitWithQuestions(TYorozu& w);
 void exitAfterQuestion(TYorozu& w);
 void clear(TYorozu& w, bool ask);

@@ -5,6 +5,7 @@
 #include "ui/PrintImages.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 namespace yorozu {
@@ -17,6 +18,7 @@ struct WindowState {
     bool shiftFlag = false;        // Shift state of the last key press
     int currentFileIndex = -1;     // the browser's current file
     std::string dataPath;          // the browser's data folder
+    std::filesystem::path currentFile; // the estimate file loaded or last saved; empty for a new one
     int verticalLine = 0;          // printing's vertical-line position
     std::array<std::string, 7> partsCaptions;
     // The values "SET2.INI" carries, as last read; the window's own part is

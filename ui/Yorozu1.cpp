@@ -65,7 +65,7 @@ void TYorozu::buildWidgets()
             static const std::pair<const char*, void (*)(TYorozu&)> actions[] = {
                 {"SpeedButton4", [](TYorozu& w) { w.SpeedButton4Click(); }},
                 {"SpeedButton3", [](TYorozu& w) { CommandHooks::run(w.hooks().filePanel); }},
-                {"SpeedButton5", [](TYorozu& w) { CommandHooks::run(w.hooks().save); }},
+                {"SpeedButton5", [](TYorozu& w) { commands::save(w); }},
                 {"SpeedButton6", [](TYorozu& w) { CommandHooks::run(w.hooks().print); }},
                 {"SpeedButton11", [](TYorozu& w) { w.SpeedButton11Click(true); }},
                 {"SpeedButton7", [](TYorozu& w) { CommandHooks::run(w.hooks().browseFirst); }},
