@@ -1,6 +1,9 @@
 #include "ui/PickListCommands.h"
 
+#include "files/CompanySettingsFile.h"
+#include "files/Numbering.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowRooms.h"
 #include "ui/HeaderFields.h"
 #include "ui/Yorozu1.h"
 
@@ -21,6 +24,14 @@ PickListCommands::PickListCommands(TYorozu& window) : QObject(&window), window_(
     PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
     connect(PopupMenu3->addAction(QStringLiteral("追加")), &QAction::triggered, this, [this] { pickAdd(); });
     connect(PopupMenu3->addAction(QStringLiteral("削除")), &QAction::triggered, this, [this] { pickDelete(); });
+
+    BangouMenu = new QMenu(&window_);
+    BangouMenu->setObjectName(QStringLiteral("BangouMenu"));
+    connect(BangouMenu->addAction(QStringLiteral("新規見積に変更")), &QAction::triggered, this, [this] { bangouNew(); });
+    connect(BangouMenu->addAction(QStringLiteral("見積№保存")), &QAction::triggered, this, [this] { N53Click(); });
+    h.Bangou->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(h.Bangou, &QWidget::customContextMenuRequested, BangouMenu,
+            [this](const QPoint& at) { BangouMenu->popup(window_.header().Bangou->mapToGlobal(at)); });
 
     auto attach = [](QComboBox* combo, QMenu* menu) {
         for (QWidget* target : {static_cast<QWidget*>(combo), static_cast<QWidget*>(combo->lineEdit())}) {
@@ -85,6 +96,21 @@ void PickListCommands::pickDelete()
 {
     if (QComboBox* c = editedPickField())
         deleteEntry(c, c->currentText());
+}
+
+void PickListCommands::bangouNew()
+{
+    window_.BANGOU_CALL();
+}
+
+void PickListCommands::N53Click()
+{
+    auto& d = window_.dialogs();
+    const auto r = yorozu::N53Click(window_.programDir(), window_.estimate().Bangou);
+    for (const auto& m : r.messages)
+        d.information(QString::fromStdString(m));
+    if (r.written && !r.write.ok)
+        d.warning(QString::fromUtf8(kSettingsNotSaved));
 }
 
 void PickListCommands::unitAdd(const QString& text)

@@ -12,7 +12,8 @@ class TYorozu;
 // The add and delete commands of the pick lists: the customer menu
 // PopupMenu4 of KNAME, the menu PopupMenu3 shared by the delivery fields,
 // and the unit list. An added entry goes to the top of its list and stays
-// there until the next start.
+// there until the next start. The number field's menu sits here too: it is
+// the other list-like menu of the header.
 class PickListCommands : public QObject {
     Q_OBJECT
 public:
@@ -25,8 +26,12 @@ public:
     void unitAdd(const QString& text);    // "単位登録"
     void unitDelete(const QString& text); // "単位削除"
 
+    void bangouNew();  // "新規見積に変更": the next number from "BANGO.INI"
+    void N53Click();   // "見積№保存": the number shown becomes the next one
+
     QMenu* PopupMenu4;
     QMenu* PopupMenu3;
+    QMenu* BangouMenu;
 
     // The common rules: add puts a non-empty text first; delete removes the
     // chosen entry when it equals the text, or says the text is not listed.

@@ -2,6 +2,7 @@
 #include "ui/WindowFixture.h"
 
 #include "ui/HeaderFields.h"
+#include "ui/PickListCommands.h"
 #include "ui/ToolBar.h"
 
 #include <QToolButton>
@@ -77,6 +78,26 @@ TEST_F(SaveTest, TextExportGoesIntoTheProgramFolder)
         if (e.path().extension() == ".qte")
             ++exported;
     EXPECT_EQ(exported, 1);
+}
+
+} // namespace
+} // namespace yorozu::test
+
+namespace yorozu::test {
+namespace {
+
+using NumberMenuTest = WindowTest;
+
+TEST_F(NumberMenuTest, StoringTheNumberTurnsNumberingOnAndNewTakesItBack)
+{
+    auto& win = start();
+    win.header().Bangou->setText("A-12");
+    win.pickLists().N53Click();
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Information), QStringList{"10001より開始します。\r\n"});
+    EXPECT_EQ(readFile("BANGO.INI"), std::vector<std::string>{"10001"});
+    win.header().Bangou->setText("draft");
+    win.pickLists().bangouNew();
+    EXPECT_EQ(win.header().Bangou->text(), "10001");
 }
 
 } // namespace
