@@ -3,6 +3,7 @@
 
 #include "ui/FunctionKeys.h"
 #include "ui/HeaderFields.h"
+#include "ui/SheetModel.h"
 #include "ui/SheetView.h"
 
 #include <QAction>
@@ -149,6 +150,35 @@ TEST_F(KeysTest, HomeAndEndTakeTheSheetToItsEnds)
     EXPECT_EQ(QApplication::focusWidget(), &win.sheet());
     QTest::keyClick(&win.sheet(), Qt::Key_Home);
     EXPECT_EQ(win.sheet().currentGridRow(), 1);
+}
+
+} // namespace
+} // namespace yorozu::test
+
+namespace yorozu::test {
+namespace {
+
+using RowLabelsTest = WindowTest;
+
+TEST_F(RowLabelsTest, LabelsEightAndNineInsertAndDeleteAtTheCursor)
+{
+    auto& win = start();
+    fillLine(2, "二行目", "1", "100");
+    fillLine(3, "三行目", "2", "100");
+    win.sheet().setCurrentCell(7, 2);
+    QTest::mouseClick(win.keys().label(8), Qt::LeftButton);
+    EXPECT_EQ(doc().SG1.rowCount(), 32);
+    EXPECT_TRUE(doc().rowIsEmpty(2));
+    EXPECT_EQ(doc().SG1.cell(col::Description, 3), "二行目");
+    EXPECT_EQ(doc().SG1.cell(col::No, 3), "3");
+    EXPECT_EQ(win.sheetModel().rowCount(), 31);
+
+    win.sheet().setCurrentCell(7, 3);
+    QTest::mouseClick(win.keys().label(9), Qt::LeftButton);
+    EXPECT_EQ(doc().SG1.cell(col::Description, 3), "三行目");
+    EXPECT_EQ(doc().SG1.rowCount(), 32) << "deleting keeps the row count";
+    // The totals follow the deletion.
+    EXPECT_EQ(win.header().TOTALKIN->text(), "¥200-");
 }
 
 } // namespace
