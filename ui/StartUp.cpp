@@ -139,9 +139,13 @@ void FormCreate(TYorozu& w)
     // 21. The save reminder.
     const auto file = companyFileName(e.MUKI);
     if (ReadSetting(w.programDir(), file, "[時間確認]=") == "1") {
+        // No interval means no reminder: a zero-interval timer would ask without
+        // pause, and beyond about 35,000 minutes the milliseconds overflow.
         const int minutes = settingInt(w.programDir(), file, "[経過時間]=");
-        w.Timer1->setInterval(std::max(0, minutes) * 60000);
-        w.Timer1->start();
+        if (minutes > 0 && minutes <= 35000) {
+            w.Timer1->setInterval(minutes * 60000);
+            w.Timer1->start();
+        }
     }
 }
 

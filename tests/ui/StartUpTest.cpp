@@ -160,5 +160,22 @@ TEST_F(StartUpTest, StartUpProfileDecidesTheShapeColumn)
     }
 }
 
+TEST_F(StartUpTest, ReminderNeedsAUsableInterval)
+{
+    struct Case {
+        const char* minutes;
+        bool active;
+    };
+    const Case cases[] = {{"10", true}, {"0", false}, {"", false}, {"abc", false}, {"-5", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.minutes);
+        writeFile("SET3.INI", {"[時間確認]=1", std::string("[経過時間]=") + c.minutes});
+        auto& win = start();
+        EXPECT_EQ(win.Timer1->isActive(), c.active);
+    }
+    writeFile("SET3.INI", {"[時間確認]=0", "[経過時間]=10"});
+    EXPECT_FALSE(start().Timer1->isActive()) << "switched off";
+}
+
 } // namespace
 } // namespace yorozu::test
