@@ -7,7 +7,7 @@
 
 namespace yorozu {
 
-// The colour table of the screen grids: 21 values of Windows colour values,
+// The colour table of the screen grids: 21 slots holding Windows colour values,
 // filled from "SET2.INI" at start and written back at close.
 struct ColorTable {
     enum Slot { Editor = 0, Fixed = 1, Stripe = 2, FixedFont = 3, Fixed2 = 4, Stripe2 = 5, FixedFont2 = 6,
