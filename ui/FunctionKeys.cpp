@@ -167,11 +167,14 @@ void FunctionKeys::setHint(int n, const QString& hint)
 void FunctionKeys::MENU_ITEM(std::optional<int> k)
 {
     QApplication::beep();
+    // Without a label there is no item to give the key to; nothing is taken either.
+    if (popupLabel_ < 1 || popupLabel_ > kLabels)
+        return;
     const QKeySequence chosen = k ? fkey(*k) : QKeySequence();
     for (auto* a : items_) {
         if (a->shortcut() == chosen && k)
             a->setShortcut(QKeySequence());
-        if (popupLabel_ >= 1 && a->data().toInt() == popupLabel_) {
+        if (a->data().toInt() == popupLabel_) {
             a->setShortcut(chosen);
             setHint(popupLabel_, k ? QStringLiteral("F-%1").arg(*k) : QString());
         }
