@@ -26,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto value = yorozu::ReadSetting(dir.path(), "SET2.INI", key);
     if (yorozu::cp932::byteLength(value) > 200)
         std::abort();
+    // The in-memory lookup of the many-key readers gives the same.
+    if (yorozu::findSetting(yorozu::splitLines(input.substr(bodyAt)), key) != value)
+        std::abort();
     if (!value.empty()) {
         const auto lines = yorozu::readTextLines(file);
         if (!lines)
