@@ -90,9 +90,12 @@ void compareRemarkRows(const std::filesystem::path& programDir, const std::strin
 
 void readRows(Estimate& doc, const Lines& lines)
 {
-    for (int n = 1; static_cast<size_t>(qte::kFirstRowLine + n - 1) <= lines.size(); ++n) {
-        if (doc.SG1.rowCount() < n + 1)
-            doc.SG1.setRowCount(n + 1);
+    // Row n comes from line kFirstRowLine + n - 1; the sheet grows once to
+    // hold the last of them rather than a row at a time.
+    const int last = static_cast<int>(lines.size()) - qte::kFirstRowLine + 1;
+    if (last >= 1 && doc.SG1.rowCount() < last + 1)
+        doc.SG1.setRowCount(last + 1);
+    for (int n = 1; n <= last; ++n) {
         setRowFromCommaText(doc.SG1, n, lines[qte::kFirstRowLine + n - 1]);
         doc.SG1.setCell(col::No, n, std::to_string(n));
     }

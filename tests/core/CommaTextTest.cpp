@@ -49,6 +49,10 @@ TEST(CommaText, ReadingRules)
     EXPECT_EQ(decodeCommaText("a , b"), (V{"a", "b"}));
     EXPECT_EQ(decodeCommaText("\"open"), (V{"open"})) << "no closing quote takes the rest";
     EXPECT_EQ(decodeCommaText("\"ab\"cd,e"), (V{"ab", "cd", "e"}));
+    EXPECT_EQ(decodeCommaText("\"\"\"a\"\"\"\"b\"\"\""), (V{"\"a\"\"b\""})) << "doubled quotes anywhere in a quoted item";
+    EXPECT_EQ(decodeCommaText("\"a\"\""), (V{"a\""})) << "a doubled quote, then no closing one";
+    EXPECT_EQ(decodeCommaText("\"\",\"\""), (V{"", ""}));
+    EXPECT_EQ(decodeCommaText("\"a,b\" c"), (V{"a,b", "c"}));
 }
 
 TEST(CommaText, EmptyRowIsSeventeenCommasAndRowTravelsWhole)
@@ -64,4 +68,7 @@ TEST(CommaText, EmptyRowIsSeventeenCommasAndRowTravelsWhole)
     setRowFromCommaText(g, 2, "5,A");
     EXPECT_EQ(g.cell(1, 2), "A");
     EXPECT_EQ(g.cell(7, 2), "") << "missing trailing items leave cells empty";
+    setRowFromCommaText(g, 3, "1,2");
+    setRowFromCommaText(g, -1, "1,2");
+    EXPECT_EQ(g.rowCount(), 3) << "a row outside the grid is left alone";
 }
