@@ -2,6 +2,8 @@
 
 #include "core/StringGrid.h"
 
+#include <array>
+
 namespace yorozu {
 
 namespace {
@@ -12,34 +14,66 @@ bool isSpaceOrControl(char c)
     return b >= 1 && b <= 32;
 }
 
+// Per byte: whether it ends a bare item (a blank, a control character, a
+// comma) and whether it makes a cell need quotes (those and the quote).
+constexpr unsigned char kEndsItem = 1;
+constexpr unsigned char kNeedsQuotes = 2;
+constexpr auto kByteClass = [] {
+    std::array<unsigned char, 256> t{};
+    for (int b = 1; b <= 32; ++b)
+        t[static_cast<size_t>(b)] = kEndsItem | kNeedsQuotes;
+    t[','] = kEndsItem | kNeedsQuotes;
+    t['"'] = kNeedsQuotes;
+    return t;
+}();
+
+bool is(char c, unsigned char what)
+{
+    return (kByteClass[static_cast<unsigned char>(c)] & what) != 0;
+}
+
 bool needsQuotes(const std::string& cell)
 {
     for (char c : cell)
-        if (isSpaceOrControl(c) || c == '"' || c == ',')
+        if (is(c, kNeedsQuotes))
             return true;
     return false;
+}
+
+void appendQuoted(std::string& out, std::string_view cell)
+{
+    out += '"';
+    while (true) {
+        // Up to and with the next quote, which is then doubled.
+        const auto quote = cell.find('"');
+        if (quote == std::string_view::npos)
+            break;
+        out.append(cell.data(), quote + 1);
+        out += '"';
+        cell.remove_prefix(quote + 1);
+    }
+    out += cell;
+    out += '"';
 }
 
 } // namespace
 
 std::string encodeCommaText(const std::vector<std::string>& cells)
 {
+    // Room for the cells and their commas; only quoting may grow it.
+    std::size_t size = cells.size();
+    for (const auto& cell : cells)
+        size += cell.size();
     std::string out;
+    out.reserve(size);
     for (size_t i = 0; i < cells.size(); ++i) {
         if (i > 0)
             out += ',';
         const auto& cell = cells[i];
-        if (!needsQuotes(cell)) {
+        if (needsQuotes(cell))
+            appendQuoted(out, cell);
+        else
             out += cell;
-            continue;
-        }
-        out += '"';
-        for (char c : cell) {
-            if (c == '"')
-                out += '"';
-            out += c;
-        }
-        out += '"';
     }
     return out;
 }
@@ -87,7 +121,7 @@ void readItems(std::string_view line, Next next)
             }
         } else {
             const size_t start = i;
-            while (i < n && line[i] != ',' && !isSpaceOrControl(line[i]))
+            while (i < n && !is(line[i], kEndsItem))
                 ++i;
             item->assign(line.data() + start, i - start);
         }

@@ -45,13 +45,6 @@ void StringGrid::setCell(int col, int row, std::string text)
     rows_[static_cast<size_t>(row)][static_cast<size_t>(col)] = std::move(text);
 }
 
-std::string* StringGrid::cellText(int col, int row)
-{
-    if (row < 0 || row >= rowCount() || col < 0 || col >= colCount_)
-        return nullptr;
-    return &rows_[static_cast<size_t>(row)][static_cast<size_t>(col)];
-}
-
 void StringGrid::clearRow(int r)
 {
     if (r < 0 || r >= rowCount())

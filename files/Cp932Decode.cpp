@@ -39,22 +39,6 @@ char* put(char* out, const detail::DecodedCode& d)
     return out + d.length;
 }
 
-// Length of the run of ASCII bytes at p, eight at a time while it lasts.
-std::size_t asciiRun(const unsigned char* p, std::size_t n)
-{
-    std::size_t i = 0;
-    while (i + 8 <= n) {
-        std::uint64_t word;
-        std::memcpy(&word, p + i, 8);
-        if (word & 0x8080808080808080u)
-            break;
-        i += 8;
-    }
-    while (i < n && p[i] < 0x80)
-        ++i;
-    return i;
-}
-
 } // namespace
 
 void decodeAppend(std::string_view bytes, std::string& out)
@@ -71,7 +55,7 @@ void decodeAppend(std::string_view bytes, std::string& out)
     std::size_t i = 0;
     while (i < n) {
         // Most of what we read is ASCII (numbers, commas, keys): copy it as is.
-        const std::size_t ascii = asciiRun(p + i, n - i);
+        const std::size_t ascii = detail::asciiRunLength(p + i, n - i);
         std::memcpy(o, p + i, ascii);
         o += ascii;
         i += ascii;

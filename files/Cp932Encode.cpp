@@ -39,12 +39,10 @@ public:
         while (i < n) {
             if (p[i] < 0x80) {
                 // ASCII is copied as is.
-                std::size_t j = i + 1;
-                while (j < n && p[j] < 0x80)
-                    ++j;
-                std::memcpy(o, p + i, j - i);
-                o += j - i;
-                i = j;
+                const std::size_t ascii = detail::asciiRunLength(p + i, n - i);
+                std::memcpy(o, p + i, ascii);
+                o += ascii;
+                i += ascii;
                 continue;
             }
             const auto at = i;
