@@ -3,6 +3,9 @@
 #include "core/StringGrid.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace yorozu {
 
@@ -80,6 +83,37 @@ std::string encodeCommaText(const std::vector<std::string>& cells)
 
 namespace {
 
+// Where the bare item starting at i ends: the first comma, blank or control
+// character from i on, or n. Eight bytes at a time: the lowest byte that
+// passes each test below is exact (a false hit only ever follows a true
+// one), so the lowest of the two is the end, unless it is a NUL, which is
+// part of an item and only passes the "below 33" test.
+size_t bareItemEnd(std::string_view line, size_t i)
+{
+    const size_t n = line.size();
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101u;
+        constexpr std::uint64_t highs = 0x8080808080808080u;
+        while (i + 8 <= n) {
+            std::uint64_t x;
+            std::memcpy(&x, line.data() + i, 8);
+            const std::uint64_t c = x ^ (ones * ',');
+            const std::uint64_t hits = ((c - ones) & ~c & highs) | ((x - ones * 33) & ~x & highs);
+            if (hits == 0) {
+                i += 8;
+                continue;
+            }
+            const size_t at = i + static_cast<size_t>(std::countr_zero(hits) / 8);
+            if (line[at] != '\0')
+                return at;
+            i = at + 1;
+        }
+    }
+    while (i < n && !is(line[i], kEndsItem))
+        ++i;
+    return i;
+}
+
 // Reads the items of a line in order. `next()` gives the string the next item
 // goes into (empty on entry), or nullptr when no more items are wanted.
 // Items are cut out in whole runs rather than character by character: a
@@ -121,8 +155,7 @@ void readItems(std::string_view line, Next next)
             }
         } else {
             const size_t start = i;
-            while (i < n && !is(line[i], kEndsItem))
-                ++i;
+            i = bareItemEnd(line, i);
             item->assign(line.data() + start, i - start);
         }
         skipBlanks();

@@ -55,6 +55,26 @@ TEST(CommaText, ReadingRules)
     EXPECT_EQ(decodeCommaText("\"a,b\" c"), (V{"a,b", "c"}));
 }
 
+TEST(CommaText, BareItemEndsAtTheFirstCommaBlankOrControlWherever)
+{
+    // The end of a bare item is found eight bytes at a time: every length
+    // around a word, with bytes that are part of an item (NUL, '!' just above
+    // the blanks, a quote, UTF-8 bytes) placed anywhere before the end.
+    using V = std::vector<std::string>;
+    const char kInside[] = {'\0', '!', '"', '\xE3', '\xFF'};
+    const char kEnds[] = {',', ' ', '\t', '\x01', '\x1F'};
+    for (size_t length = 1; length <= 19; ++length)
+        for (size_t at = 1; at < length; ++at)
+            for (char inside : kInside)
+                for (char end : kEnds) {
+                    std::string item(length, 'a');
+                    item[at] = inside;
+                    const std::string line = item + end + "z";
+                    SCOPED_TRACE(testing::Message() << length << " " << at << " " << int(inside) << " " << int(end));
+                    EXPECT_EQ(decodeCommaText(line), (V{item, "z"}));
+                }
+}
+
 TEST(CommaText, EmptyRowIsSeventeenCommasAndRowTravelsWhole)
 {
     StringGrid g(3);
