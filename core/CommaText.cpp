@@ -35,12 +35,50 @@ bool is(char c, unsigned char what)
     return (kByteClass[static_cast<unsigned char>(c)] & what) != 0;
 }
 
-bool needsQuotes(const std::string& cell)
+// The first byte from i on that ends a bare item (a comma, blank or control
+// character) or, with `quoteToo`, also a quote; n when there is none. Eight
+// bytes at a time: the lowest byte that passes each test below is exact (a
+// false hit only ever follows a true one), so the lowest of them is the
+// answer, unless it is a NUL, which is part of an item and only passes the
+// "below 33" test.
+size_t findSpecial(std::string_view text, size_t i, bool quoteToo)
 {
-    for (char c : cell)
-        if (is(c, kNeedsQuotes))
-            return true;
-    return false;
+    const size_t n = text.size();
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101u;
+        constexpr std::uint64_t highs = 0x8080808080808080u;
+        const std::uint64_t quote = quoteToo ? ones * '"' : ones * ',';
+        while (i + 8 <= n) {
+            std::uint64_t x;
+            std::memcpy(&x, text.data() + i, 8);
+            const std::uint64_t c = x ^ (ones * ',');
+            const std::uint64_t q = x ^ quote;
+            const std::uint64_t hits =
+                ((c - ones) & ~c & highs) | ((q - ones) & ~q & highs) | ((x - ones * 33) & ~x & highs);
+            if (hits == 0) {
+                i += 8;
+                continue;
+            }
+            const size_t at = i + static_cast<size_t>(std::countr_zero(hits) / 8);
+            if (text[at] != '\0')
+                return at;
+            i = at + 1;
+        }
+    }
+    const unsigned char what = quoteToo ? kNeedsQuotes : kEndsItem;
+    while (i < n && !is(text[i], what))
+        ++i;
+    return i;
+}
+
+size_t bareItemEnd(std::string_view line, size_t i)
+{
+    return findSpecial(line, i, false);
+}
+
+bool needsQuotes(std::string_view cell)
+{
+    return findSpecial(cell, 0, true) < cell.size();
 }
 
 void appendQuoted(std::string& out, std::string_view cell)
@@ -63,56 +101,36 @@ void appendQuoted(std::string& out, std::string_view cell)
 
 std::string encodeCommaText(const std::vector<std::string>& cells)
 {
-    // Room for the cells and their commas; only quoting may grow it.
-    std::size_t size = cells.size();
+    // Exactly the cells and their commas while no cell needs quotes (nearly
+    // every row of a file); from the first one that does, appended.
+    std::size_t size = cells.empty() ? 0 : cells.size() - 1;
     for (const auto& cell : cells)
         size += cell.size();
-    std::string out;
-    out.reserve(size);
+    std::string out(size, '\0');
+    char* o = out.data();
     for (size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            out += ',';
         const auto& cell = cells[i];
-        if (needsQuotes(cell))
-            appendQuoted(out, cell);
-        else
-            out += cell;
+        if (needsQuotes(cell)) {
+            out.resize(static_cast<size_t>(o - out.data()));
+            for (; i < cells.size(); ++i) {
+                if (i > 0)
+                    out += ',';
+                if (needsQuotes(cells[i]))
+                    appendQuoted(out, cells[i]);
+                else
+                    out += cells[i];
+            }
+            return out;
+        }
+        if (i > 0)
+            *o++ = ',';
+        std::memcpy(o, cell.data(), cell.size());
+        o += cell.size();
     }
     return out;
 }
 
 namespace {
-
-// Where the bare item starting at i ends: the first comma, blank or control
-// character from i on, or n. Eight bytes at a time: the lowest byte that
-// passes each test below is exact (a false hit only ever follows a true
-// one), so the lowest of the two is the end, unless it is a NUL, which is
-// part of an item and only passes the "below 33" test.
-size_t bareItemEnd(std::string_view line, size_t i)
-{
-    const size_t n = line.size();
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t ones = 0x0101010101010101u;
-        constexpr std::uint64_t highs = 0x8080808080808080u;
-        while (i + 8 <= n) {
-            std::uint64_t x;
-            std::memcpy(&x, line.data() + i, 8);
-            const std::uint64_t c = x ^ (ones * ',');
-            const std::uint64_t hits = ((c - ones) & ~c & highs) | ((x - ones * 33) & ~x & highs);
-            if (hits == 0) {
-                i += 8;
-                continue;
-            }
-            const size_t at = i + static_cast<size_t>(std::countr_zero(hits) / 8);
-            if (line[at] != '\0')
-                return at;
-            i = at + 1;
-        }
-    }
-    while (i < n && !is(line[i], kEndsItem))
-        ++i;
-    return i;
-}
 
 // Reads the items of a line in order. `next()` gives the string the next item
 // goes into (empty on entry), or nullptr when no more items are wanted.

@@ -1,5 +1,7 @@
 #include "files/EstimateLayout.h"
 
+#include <algorithm>
+
 #include "core/CommaText.h"
 #include "core/Estimate.h"
 #include "files/IntText.h"
@@ -61,6 +63,7 @@ std::vector<std::string> estimateHeaderLines(const Estimate& doc, int remarkRows
 std::vector<std::string> estimateFileLines(const Estimate& doc, int remarkRows)
 {
     auto lines = estimateHeaderLines(doc, remarkRows);
+    lines.reserve(lines.size() + static_cast<size_t>(std::max(doc.SG1.rowCount() - 1, 0)));
     for (int r = 1; r < doc.SG1.rowCount(); ++r)
         lines.push_back(rowCommaText(doc.SG1, r));
     return lines;

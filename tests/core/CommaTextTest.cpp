@@ -75,6 +75,34 @@ TEST(CommaText, BareItemEndsAtTheFirstCommaBlankOrControlWherever)
                 }
 }
 
+TEST(CommaText, CellIsQuotedForASpecialByteWherever)
+{
+    // Whether a cell needs quotes is found eight bytes at a time: every
+    // length around a word, with each byte that forces quotes, and each
+    // that does not, at every place.
+    const char kQuoted[] = {' ', ',', '"', '\t', '\x01', '\x1F'};
+    const char kBare[] = {'\0', '!', '\xE3', '\xFF'};
+    for (size_t length = 1; length <= 19; ++length)
+        for (size_t at = 0; at < length; ++at) {
+            for (char c : kQuoted) {
+                std::string cell(length, 'a');
+                cell[at] = c;
+                SCOPED_TRACE(testing::Message() << length << " " << at << " " << int(c));
+                const auto line = encodeCommaText({"x", cell, "y"});
+                EXPECT_EQ(line.substr(0, 3), "x,\"");
+                EXPECT_EQ(decodeCommaText(line), (std::vector<std::string>{"x", cell, "y"}));
+            }
+            for (char c : kBare) {
+                std::string cell(length, 'a');
+                cell[at] = c;
+                SCOPED_TRACE(testing::Message() << length << " " << at << " " << int(c));
+                EXPECT_EQ(encodeCommaText({"x", cell, "y"}), "x," + cell + ",y");
+            }
+        }
+    EXPECT_EQ(encodeCommaText({"a", "x y", "b", "\"", "", "c"}), "a,\"x y\",b,\"\"\"\",,c")
+        << "bare cells after a quoted one";
+}
+
 TEST(CommaText, EmptyRowIsSeventeenCommasAndRowTravelsWhole)
 {
     StringGrid g(3);
