@@ -1,12 +1,11 @@
 #include "files/EstimateLayout.h"
 
-#include <algorithm>
-
 #include "core/CommaText.h"
 #include "core/Estimate.h"
 #include "files/IntText.h"
 #include "files/ReadSetting.h"
 
+#include <algorithm>
 
 namespace yorozu {
 
