@@ -43,7 +43,9 @@ char* put(char* out, const detail::DecodedCode& d)
 
 void decodeAppend(std::string_view bytes, std::string& out)
 {
-    const auto& t = detail::tables();
+    // Fetched at the first byte that needs it: ASCII alone never asks iconv,
+    // so it reads even where glibc lacks the code page.
+    const detail::Tables* t = nullptr;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     // A byte becomes at most three UTF-8 bytes, and the memcpy of an entry
@@ -59,17 +61,19 @@ void decodeAppend(std::string_view bytes, std::string& out)
         std::memcpy(o, p + i, ascii);
         o += ascii;
         i += ascii;
+        if (i < n && t == nullptr)
+            t = &detail::tables();
         while (i < n && p[i] >= 0x80) {
             const unsigned char b = p[i];
             if (!isLeadByte(b)) {
-                const auto& d = t.single[b];
+                const auto& d = t->single[b];
                 o = d.length != 0 ? put(o, d) : putCarried(o, b);
                 ++i;
                 continue;
             }
             if (i + 1 < n) {
                 const unsigned char second = p[i + 1];
-                const auto& d = t.pair(b, second);
+                const auto& d = t->pair(b, second);
                 if (d.length != 0) {
                     o = put(o, d);
                     i += 2;

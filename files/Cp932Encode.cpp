@@ -22,7 +22,7 @@ void addUnmappable(std::string& list, std::string_view ch)
 class Encoder {
 public:
     Encoder(std::string& out, std::string& unmappable)
-        : t_(detail::tables()), out_(out), unmappable_(unmappable), start_(out.size())
+        : out_(out), unmappable_(unmappable), start_(out.size())
     {
     }
 
@@ -56,7 +56,11 @@ public:
                 carried_ = true;
                 continue;
             }
-            const std::uint16_t code = cp < 0x10000 ? t_.encoded[cp] : detail::kUnmappable;
+            // Fetched at the first character that needs it: ASCII alone
+            // never asks iconv, so it writes even where glibc lacks the code page.
+            if (t_ == nullptr && cp < 0x10000)
+                t_ = &detail::tables();
+            const std::uint16_t code = cp < 0x10000 ? t_->encoded[cp] : detail::kUnmappable;
             if (code == detail::kUnmappable) {
                 fail(utf8.substr(at, i - at));
             } else if (code < 0x100) {
@@ -101,7 +105,7 @@ private:
         }
     }
 
-    const detail::Tables& t_;
+    const detail::Tables* t_ = nullptr;
     std::string& out_;
     std::string& unmappable_;
     const std::size_t start_;
