@@ -1,0 +1,444 @@
+#include "SheetEditorFixture.h"
+
+#include <QClipboard>
+#include <QFrame>
+#include <QLabel>
+
+using namespace yorozu;
+using yorozu::test::SheetEditorTest;
+
+namespace {
+
+TEST_F(SheetEditorTest, Column1MarksAreStoredHalfWidthAndReservedOnesEmptied)
+{
+    start(1, 3);
+    ASSERT_EQ(focus(), editor->Edit1);
+    paste(QStringLiteral("＃"));
+    EXPECT_EQ(cell(1, 3), "#");
+    EXPECT_EQ(editor->Edit1->text(), QStringLiteral("#"));
+
+    editor->Edit1->selectAll();
+    paste(QStringLiteral("$"));
+    EXPECT_EQ(cell(1, 3), "");
+
+    type("A");
+    paste(QStringLiteral("$"));
+    EXPECT_EQ(cell(1, 3), "A$");
+
+    // Typed characters outside the column's set never arrive.
+    editor->Edit1->clear();
+    type("B*$-1");
+    EXPECT_EQ(cell(1, 3), "B1");
+}
+
+TEST_F(SheetEditorTest, DiscountMarkEnterFillsTheLineAndLandsOnTheUnitPrice)
+{
+    start(1, 4);
+    type("\\");
+    EXPECT_EQ(cell(1, 4), "\\");
+    EXPECT_EQ(editor->Edit1->text(), QString(QChar(0x00A5))); // shown as the yen sign
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(7, 4), "■　値　引　き");
+    EXPECT_EQ(cell(10, 4), "1");
+    EXPECT_EQ(cell(11, 4), "式");
+    EXPECT_EQ(col(), 12);
+    EXPECT_EQ(row(), 4);
+    EXPECT_EQ(focus(), editor->NumEdit1);
+    EXPECT_TRUE(editor->NumP->isVisible());
+    EXPECT_FALSE(editor->EditP->isVisible());
+    // The price typed now is the discount amount.
+    type("5000");
+    EXPECT_EQ(cell(14, 4), "5000");
+}
+
+struct ColumnMoveCase {
+    const char* name;
+    bool shape, memo;
+    int fromCol;
+    int key;
+    int toCol, toRow;
+    SheetEditorKind editor;
+};
+
+TEST_F(SheetEditorTest, ColumnMovesWithShapeAndMemoShownOrHidden)
+{
+    const ColumnMoveCase cases[] = {
+        {"Enter 7 to shape", true, true, 7, Qt::Key_Return, 9, 5, SheetEditorKind::Text},
+        {"Enter 7 past hidden shape", false, true, 7, Qt::Key_Return, 10, 5, SheetEditorKind::Numeric},
+        {"Right 7 past hidden shape", false, true, 7, Qt::Key_Right, 10, 5, SheetEditorKind::Numeric},
+        {"Left 10 past hidden shape", false, true, 10, Qt::Key_Left, 7, 5, SheetEditorKind::Text},
+        {"Left 10 to shape", true, true, 10, Qt::Key_Left, 9, 5, SheetEditorKind::Text},
+        {"Enter 10 to unit", true, true, 10, Qt::Key_Return, 11, 5, SheetEditorKind::Unit},
+        {"Enter unit to price", true, true, 11, Qt::Key_Return, 12, 5, SheetEditorKind::Numeric},
+        {"Left unit to quantity", true, true, 11, Qt::Key_Left, 10, 5, SheetEditorKind::Numeric},
+        {"Enter 13 to memo", true, true, 13, Qt::Key_Return, 17, 5, SheetEditorKind::Text},
+        {"Enter 13, memo hidden, next line", true, false, 13, Qt::Key_Return, 1, 6, SheetEditorKind::Text},
+        {"Left 1 to memo above", true, true, 1, Qt::Key_Left, 17, 4, SheetEditorKind::Text},
+        {"Left 1 to cost above, memo hidden", true, false, 1, Qt::Key_Left, 13, 4, SheetEditorKind::Numeric},
+        {"Enter 3 to description", true, true, 3, Qt::Key_Return, 7, 5, SheetEditorKind::Text},
+    };
+    for (const ColumnMoveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        setShape(c.shape);
+        setMemo(c.memo);
+        start(c.fromCol, 5);
+        key(c.key);
+        EXPECT_EQ(col(), c.toCol);
+        EXPECT_EQ(row(), c.toRow);
+        EXPECT_EQ(editor->openEditor(), c.editor);
+        EXPECT_NE(focus(), view) << "the new cell's editor has the focus";
+        EXPECT_TRUE(focus() && focus()->isVisible());
+    }
+}
+
+TEST_F(SheetEditorTest, RightAndLeftInTheTextEditorWaitForTheCaretAtTheEdge)
+{
+    doc.SG1.setCell(7, 2, "abc");
+    start(7, 2);
+    key(Qt::Key_Left); // caret at the end: moves inside the text
+    EXPECT_EQ(col(), 7);
+    EXPECT_EQ(editor->Edit1->cursorPosition(), 2);
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_EQ(col(), 9);
+}
+
+TEST_F(SheetEditorTest, EnterAtTheEndOfTheLastLineAppendsANumberedRow)
+{
+    setMemo(false);
+    start(13, 30);
+    ASSERT_EQ(focus(), editor->NumEdit1);
+    key(Qt::Key_Return);
+    ASSERT_EQ(doc.SG1.rowCount(), 32);
+    EXPECT_EQ(cell(0, 31), "31");
+    EXPECT_EQ(col(), 1);
+    EXPECT_EQ(row(), 31);
+    EXPECT_EQ(view->model()->rowCount(), 31);
+    EXPECT_EQ(focus(), editor->Edit1);
+
+    // Mid-sheet, the numeric editor only moves on.
+    start(13, 5);
+    key(Qt::Key_Return);
+    EXPECT_EQ(doc.SG1.rowCount(), 32);
+    EXPECT_EQ(row(), 6);
+}
+
+TEST_F(SheetEditorTest, TextEditorEnterOnTheMemoAppendsARowEvenMidSheet)
+{
+    start(17, 5);
+    ASSERT_EQ(focus(), editor->Edit1);
+    key(Qt::Key_Return);
+    EXPECT_EQ(doc.SG1.rowCount(), 32);
+    EXPECT_EQ(cell(0, 31), "31");
+    EXPECT_EQ(row(), 6);
+    EXPECT_EQ(col(), 1);
+}
+
+TEST_F(SheetEditorTest, InCellArithmeticShowsThePendingOperationAndStoresTheResult)
+{
+    doc.SG1.setCell(10, 2, "2");
+    start(12, 2);
+    type("120");
+    EXPECT_EQ(cell(12, 2), "120");
+    EXPECT_EQ(cell(14, 2), "240");
+    type("*");
+    EXPECT_TRUE(editor->SIKI->isVisible());
+    EXPECT_EQ(editor->SIKI->text(), QStringLiteral(" 120 × "));
+    EXPECT_EQ(editor->NumEdit1->Text(), QString());
+    EXPECT_EQ(cell(12, 2), "120"); // until the next key
+    type("3");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(12, 2), "360");
+    EXPECT_EQ(cell(14, 2), "720");
+    EXPECT_FALSE(editor->SIKI->isVisible());
+    EXPECT_EQ(col(), 13);
+    EXPECT_EQ(doc.KINGAKU_KEI, 720 * 10000);
+
+    // A second operator replaces the pending pair: 5 (3 + 2).
+    start(12, 3);
+    type("5*3+2");
+    EXPECT_EQ(editor->SIKI->text(), QStringLiteral(" 3 ＋ "));
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(12, 3), "5");
+}
+
+TEST_F(SheetEditorTest, MousePressOnAnotherRowCompletesIntoTheStartingCell)
+{
+    doc.SG1.setCell(10, 2, "1");
+    start(12, 2);
+    type("1200*3");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCenter(7, 5));
+    EXPECT_EQ(cell(12, 2), "3600");
+    EXPECT_EQ(cell(14, 2), "3600");
+    EXPECT_EQ(cell(12, 5), "");
+    EXPECT_FALSE(editor->SIKI->isVisible());
+    EXPECT_EQ(col(), 7);
+    EXPECT_EQ(row(), 5);
+    EXPECT_EQ(focus(), editor->Edit1);
+}
+
+TEST_F(SheetEditorTest, EscAndBackspaceEmptyTheCellWithoutRecalculating)
+{
+    doc.SG1.setCell(10, 3, "2");
+    doc.SG1.setCell(12, 3, "500");
+    doc.recalculateAll();
+    ASSERT_EQ(cell(14, 3), "1000");
+
+    start(12, 3);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(cell(12, 3), "");
+    EXPECT_EQ(cell(14, 3), "1000");
+    EXPECT_EQ(focus(), editor->NumEdit1);
+
+    start(10, 3);
+    key(Qt::Key_Backspace); // the whole value is selected on entry
+    EXPECT_EQ(cell(10, 3), "");
+    EXPECT_EQ(cell(14, 3), "1000");
+    EXPECT_EQ(editor->NumEdit1->Text(), QString());
+
+    // Leaving the cell puts the line right.
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(14, 3), "");
+    EXPECT_EQ(doc.KINGAKU_KEI, 0);
+}
+
+TEST_F(SheetEditorTest, EscWithAPendingOperationPutsTheFirstOperandBack)
+{
+    start(12, 2);
+    type("120*");
+    key(Qt::Key_Escape);
+    EXPECT_EQ(cell(12, 2), "120");
+    EXPECT_EQ(editor->NumEdit1->Text(), QStringLiteral("120"));
+    EXPECT_TRUE(editor->enzan().pending());
+    EXPECT_TRUE(editor->SIKI->isVisible());
+}
+
+TEST_F(SheetEditorTest, DeleteCancelsAndRecalculates)
+{
+    doc.SG1.setCell(10, 3, "2");
+    start(12, 3);
+    type("50*");
+    key(Qt::Key_Delete);
+    EXPECT_FALSE(editor->enzan().pending());
+    EXPECT_EQ(cell(12, 3), "");
+    EXPECT_EQ(cell(14, 3), "");
+    EXPECT_FALSE(editor->SIKI->isVisible());
+}
+
+TEST_F(SheetEditorTest, PageAndRowKeysAreBoundedAndKeepTheEditor)
+{
+    doc.SG1.setCell(7, 30, "last");
+    start(7, 20);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(row(), 30);
+    EXPECT_EQ(focus(), editor->Edit1);
+    EXPECT_EQ(editor->Edit1->text(), QStringLiteral("last"));
+    key(Qt::Key_Down);
+    EXPECT_EQ(row(), 30);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(row(), 7);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(row(), 1);
+
+    start(12, 29);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(row(), 30);
+    EXPECT_EQ(focus(), editor->NumEdit1);
+}
+
+TEST_F(SheetEditorTest, HomeAndEndGoToColumn1OfTheFirstAndLastRow)
+{
+    start(12, 10);
+    type("7*6");
+    key(Qt::Key_End);
+    EXPECT_EQ(cell(12, 10), "42");
+    EXPECT_EQ(col(), 1);
+    EXPECT_EQ(row(), 30);
+    key(Qt::Key_Home);
+    EXPECT_EQ(row(), 1);
+    EXPECT_EQ(focus(), editor->Edit1);
+}
+
+TEST_F(SheetEditorTest, WheelMovesTheSheetRowAndNothingOverTheHeaderFields)
+{
+    start(12, 5);
+    wheel(KNAME, -120);
+    wheel(Kouji, -120);
+    EXPECT_EQ(KNAME->currentIndex(), 0);
+    EXPECT_EQ(row(), 5);
+
+    wheel(view->viewport(), -120);
+    EXPECT_EQ(row(), 6);
+    EXPECT_EQ(focus(), editor->NumEdit1);
+    wheel(view->viewport(), 240);
+    EXPECT_EQ(row(), 4);
+    for (int i = 0; i < 5; ++i)
+        wheel(view->viewport(), 120);
+    EXPECT_EQ(row(), 1);
+
+    // A pending operation is completed before the row moves.
+    type("4*2");
+    wheel(view->viewport(), -120);
+    EXPECT_EQ(cell(12, 1), "8");
+    EXPECT_EQ(row(), 2);
+}
+
+TEST_F(SheetEditorTest, WheelWithTheUnitListOpenDoesNothing)
+{
+    start(11, 5);
+    ASSERT_EQ(editor->openEditor(), SheetEditorKind::Unit);
+    wheel(view->viewport(), -120);
+    EXPECT_EQ(row(), 6);
+    EXPECT_EQ(editor->openEditor(), SheetEditorKind::Unit);
+    editor->CB1->showPopup();
+    wheel(view->viewport(), -120);
+    EXPECT_EQ(row(), 6);
+    editor->CB1->hidePopup();
+}
+
+TEST_F(SheetEditorTest, TaxExemptMarkOnlyOnARowWithAnAmountAndAlwaysBeeps)
+{
+    start(7, 2);
+    editor->N54Click();
+    EXPECT_EQ(cell(8, 2), "");
+    EXPECT_EQ(beeps, 1);
+
+    doc.SG1.setCell(10, 3, "1");
+    doc.SG1.setCell(12, 3, "100");
+    doc.recalculateAll();
+    start(7, 3);
+    editor->N54Click();
+    EXPECT_EQ(cell(8, 3), "1");
+    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(doc.KAZEI_KEI, 0);
+    editor->N54Click();
+    EXPECT_EQ(cell(8, 3), "");
+}
+
+TEST_F(SheetEditorTest, CellCommandsCopyPasteAndDelete)
+{
+    doc.SG1.setCell(10, 4, "3");
+    doc.SG1.setCell(12, 4, "200");
+    doc.recalculateAll();
+    start(12, 4);
+    editor->N7Click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("200"));
+
+    // A pasted number is taken as the numeric editor takes it.
+    QGuiApplication::clipboard()->setText(QStringLiteral("1,500"));
+    editor->N9Click();
+    EXPECT_EQ(cell(12, 4), "1500");
+    EXPECT_EQ(cell(14, 4), "4500");
+    EXPECT_EQ(editor->NumEdit1->Text(), QStringLiteral("1500")); // the open editor follows
+
+    editor->N12Click();
+    EXPECT_EQ(cell(12, 4), "");
+    EXPECT_EQ(cell(14, 4), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1500"));
+
+    // Line breaks never reach a cell.
+    start(7, 4);
+    QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthree"));
+    editor->N9Click();
+    EXPECT_EQ(cell(7, 4), "one two three");
+    editor->Edit1->clear();
+    paste(QStringLiteral("a\nb"));
+    EXPECT_EQ(cell(7, 4), "a b");
+}
+
+TEST_F(SheetEditorTest, LongTextGrowsTheEditorToTheRightInsideTheSheet)
+{
+    start(9, 2);
+    const int cellWidth = view->columnWidth(9);
+    type("a fairly long shape and size text that does not fit");
+    EXPECT_GT(editor->EditP->width(), cellWidth);
+    EXPECT_LE(editor->EditP->geometry().right(), view->viewport()->width());
+    EXPECT_GE(editor->Edit1->width(), editor->Edit1->fontMetrics().horizontalAdvance(editor->Edit1->text()));
+    editor->Edit1->clear();
+    type("x");
+    EXPECT_EQ(editor->EditP->width(), view->visualRect(view->model()->index(1, 9)).width());
+}
+
+TEST_F(SheetEditorTest, InputMethodOpenOnTextColumnsOnly)
+{
+    start(1, 2);
+    EXPECT_FALSE(editor->Edit1->testAttribute(Qt::WA_InputMethodEnabled));
+    start(7, 2);
+    EXPECT_TRUE(editor->Edit1->testAttribute(Qt::WA_InputMethodEnabled));
+    start(10, 2);
+    EXPECT_FALSE(editor->NumEdit1->testAttribute(Qt::WA_InputMethodEnabled));
+    typeText(QStringLiteral("１２"));
+    EXPECT_EQ(cell(10, 2), "12");
+}
+
+TEST_F(SheetEditorTest, EndOfLineHandsToThePartsPanelButNeverLeavesFocusOnAHiddenControl)
+{
+    auto* parts = new QLineEdit(view->window());
+    parts->show();
+    bool inUse = true;
+    editor->partsPanelInUse = [&] { return inUse; };
+    editor->handToParts = [&](bool) {
+        parts->setFocus();
+        parts->hide(); // the panel closed itself on the way
+        return static_cast<QWidget*>(parts);
+    };
+    setMemo(false);
+    start(13, 5);
+    key(Qt::Key_Return);
+    EXPECT_EQ(row(), 6);
+    EXPECT_EQ(focus(), editor->Edit1);
+
+    parts->show();
+    editor->handToParts = [&](bool) {
+        parts->setFocus();
+        return static_cast<QWidget*>(parts);
+    };
+    start(13, 7);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focus(), parts);
+}
+
+TEST_F(SheetEditorTest, UnitListCommands)
+{
+    start(11, 2);
+    auto* cb = editor->CB1;
+    cb->setEditText(QStringLiteral("本"));
+    EXPECT_EQ(cell(11, 2), "本");
+    editor->N3Click();
+    EXPECT_EQ(cb->itemText(0), QStringLiteral("本"));
+    EXPECT_EQ(cb->currentText(), QStringLiteral("本"));
+
+    cb->setEditText(QStringLiteral("枚"));
+    editor->N4Click();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(dialogs.informations[0], QStringLiteral("枚は登録がありません。"));
+
+    cb->setCurrentIndex(0);
+    const int before = cb->count();
+    editor->N4Click();
+    EXPECT_EQ(cb->count(), before - 1);
+
+    // Up and Down move the row, never the combo's choice.
+    cb->setCurrentIndex(-1);
+    cb->setEditText(QStringLiteral("m"));
+    key(Qt::Key_Down);
+    EXPECT_EQ(row(), 3);
+    EXPECT_EQ(cell(11, 2), "m");
+    EXPECT_EQ(editor->openEditor(), SheetEditorKind::Unit);
+}
+
+TEST_F(SheetEditorTest, SheetKeepsTheFocusOnTheComputedColumns)
+{
+    start(14, 3);
+    EXPECT_EQ(focus(), view);
+    EXPECT_EQ(editor->openEditor(), SheetEditorKind::None);
+    key(Qt::Key_Return);
+    EXPECT_EQ(col(), 15);
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    EXPECT_EQ(col(), 1);
+    EXPECT_EQ(row(), 4);
+    EXPECT_EQ(focus(), editor->Edit1);
+}
+
+} // namespace
