@@ -79,10 +79,13 @@ bool exactDigits(Extended a, ExactDigits& out)
 
     char rev[40];
     int ni = 0;
-    while (intPart != 0) {
+    while (intPart > std::numeric_limits<std::uint64_t>::max()) {
         rev[ni++] = static_cast<char>('0' + static_cast<int>(intPart % 10));
         intPart /= 10;
     }
+    // The common case in 64 bits: 128-bit division is a library call.
+    for (auto small = static_cast<std::uint64_t>(intPart); small != 0; small /= 10)
+        rev[ni++] = static_cast<char>('0' + static_cast<int>(small % 10));
     for (int i = 0; i < ni; ++i)
         out.digits[i] = rev[ni - 1 - i];
     out.count = ni;
@@ -184,6 +187,25 @@ DecimalDigits toDecimalDigits(Extended x)
         roundToSignificant(exact, out);
     else
         libraryDigits(a, out);
+    out.stripTrailingZeros();
+    return out;
+}
+
+DecimalDigits scaledDecimalDigits(std::int64_t units, int decimals)
+{
+    DecimalDigits out;
+    out.negative = units < 0;
+    // Magnitude in unsigned arithmetic: the most negative value has no
+    // positive counterpart.
+    std::uint64_t magnitude = out.negative ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    char rev[24];
+    int n = 0;
+    for (; magnitude != 0; magnitude /= 10)
+        rev[n++] = static_cast<char>('0' + static_cast<int>(magnitude % 10));
+    for (int i = 0; i < n; ++i)
+        out.digits[i] = rev[n - 1 - i];
+    out.count = n;
+    out.pointPos = n - decimals;
     out.stripTrailingZeros();
     return out;
 }

@@ -42,5 +42,7 @@ struct DecimalDigits {
 
 // The value to 18 significant digits, correctly rounded (ties to even).
 DecimalDigits toDecimalDigits(Extended x);
+// The exact digits of units x 10^-decimals (all 19 a 64-bit integer has).
+DecimalDigits scaledDecimalDigits(std::int64_t units, int decimals);
 
 } // namespace yorozu

@@ -91,6 +91,9 @@ public:
 
     // The full recalculation: KINGAKU_KEI := KEISAN_ALL, then KEISAN_DISP.
     void recalculateAll();
+    // The line recalculation after one row changed: KEISAN for the row,
+    // KINGAKU_KEI := URI_KEISAN, then KEISAN_DISP.
+    void recalculateLine(int row);
 
     // ---- change notices
     using Listener = std::function<void(Change)>;

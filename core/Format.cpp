@@ -95,7 +95,9 @@ std::string formatGeneral(Extended x)
     return b.str();
 }
 
-std::string formatPicture(Extended x, std::string_view picture)
+namespace {
+
+std::string pictureOfDigits(DecimalDigits d, std::string_view picture)
 {
     // Anything before the first and after the last placeholder is literal.
     const auto first = picture.find_first_of("#0,.");
@@ -125,7 +127,6 @@ std::string formatPicture(Extended x, std::string_view picture)
         }
     }
 
-    DecimalDigits d = toDecimalDigits(x);
     if (d.isSpecial())
         return specialText(d);
     d.roundHalfAwayToDecimals(maxDecimals);
@@ -148,9 +149,8 @@ std::string formatPicture(Extended x, std::string_view picture)
     return b.str();
 }
 
-std::string formatThousands(Extended x, int decimals, int width)
+std::string thousandsOfDigits(DecimalDigits d, int decimals, int width)
 {
-    DecimalDigits d = toDecimalDigits(x);
     std::string text;
     if (d.isSpecial()) {
         text = specialText(d);
@@ -171,6 +171,40 @@ std::string formatThousands(Extended x, int decimals, int width)
     if (static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
     return text;
+}
+
+} // namespace
+
+std::string formatPicture(Extended x, std::string_view picture)
+{
+    return pictureOfDigits(toDecimalDigits(x), picture);
+}
+
+std::string formatPicture(std::int64_t units, int decimals, std::string_view picture)
+{
+    return pictureOfDigits(scaledDecimalDigits(units, decimals), picture);
+}
+
+std::string formatThousands(Extended x, int decimals, int width)
+{
+    return thousandsOfDigits(toDecimalDigits(x), decimals, width);
+}
+
+std::string formatMoney(std::int64_t fixed)
+{
+    return thousandsOfDigits(scaledDecimalDigits(fixed, 4), 0, 0);
+}
+
+std::string concat(std::initializer_list<std::string_view> parts)
+{
+    size_t size = 0;
+    for (const auto part : parts)
+        size += part.size();
+    std::string out;
+    out.reserve(size);
+    for (const auto part : parts)
+        out.append(part);
+    return out;
 }
 
 } // namespace yorozu

@@ -16,7 +16,14 @@ struct ConversionError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Lenient reading of a cell: empty or unparsable text gives 0.
+// Decimal text: optional spaces, an optional sign, digits with at most one
+// point (".5" and "5." count, a lone "." does not), an optional exponent
+// ("1.5E20", as the general form writes large values), optional spaces.
+// No separators, no "inf"/"nan"/hex, nothing beyond the extended range.
+// The value is the correctly rounded extended one; no locale is consulted.
+//
+// Lenient reading of a cell: empty or unparsable text gives 0. Cheap and
+// allocation-free: the sum pass reads every amount on each keystroke.
 Extended readNumber(std::string_view text);
 // Strict reading: throws ConversionError on unparsable text.
 Extended strictNumber(std::string_view text);
@@ -26,19 +33,37 @@ Extended strictNumber(std::string_view text);
 std::int64_t addToFixed(std::int64_t sum, Extended value);
 Extended fixedToExtended(std::int64_t fixed);
 
-// Rounding primitives. 64-bit results: amounts beyond the 32-bit range stay exact.
-std::int64_t Roundoff(Extended x);  // half away from zero
-std::int64_t Ceil_New2(Extended x); // away from zero
-Extended Int(Extended x);           // toward zero
+// Rounding primitives. 64-bit results, so amounts beyond the 32-bit range
+// stay exact; past the 64-bit range they are pinned to its ends and NaN
+// gives 0 (a plain conversion would be undefined there).
+std::int64_t Roundoff(Extended x);    // half away from zero
+std::int64_t Ceil_New2(Extended x);   // away from zero
+Extended Int(Extended x);             // toward zero
+std::int64_t roundToEven(Extended x); // nearest integer, ties to even (pinned like the others)
 
-// The text written into an amount or cost-total cell for the raw product x.
+// Truncation toward zero of the value as written in the general 15-digit
+// form and read back with four decimals: the fraction mode 0 of amounts and
+// tax, so a product that lies a hair below a whole number still reaches it.
+std::int64_t truncateGeneral(Extended x);
+
+// The text written into an amount or cost-total cell for the raw product x:
+// mode 0 truncateGeneral, empty for 0; mode 1 Ceil_New2; mode 2 Roundoff
+// (both "0" for 0). Any other mode counts as 0.
 std::string HASU_SYORI(Extended x, int hasuMode);
 
-// Display text of a numeric cell; decimalLength is that of the sheet's numeric editor (2 or 3).
+// Display text of a numeric cell; decimalLength is that of the sheet's
+// numeric editor (Estimate::editorDecimals): 2 gives "###,##0.##", else
+// "###,##0.###". Empty and one-character texts are shown as they stand;
+// anything else that is no number throws ConversionError.
 std::string STR_COMMA(std::string_view text, int decimalLength);
 
+// Full-width digits to ASCII digits; every other character unchanged.
 std::string ZEN_HAN(std::string_view text);
+// Numeric-text check: non-empty, only digits, "." and a leading "-".
 bool MOJITOKAZU(std::string_view text);
+// a / b x 100 as a percentage text with one truncated decimal; empty for a
+// denominator text "0", below 0.09 or above 999.9. Throws ConversionError on
+// text that is no number and on a denominator that reads as zero.
 std::string WARIZAN(std::string_view a, std::string_view b);
 
 // Name of a fraction mode as the status bar shows it: "切捨て", "切り上げ", "四捨五入".

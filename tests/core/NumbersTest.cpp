@@ -104,6 +104,26 @@ TEST(Rounding, RoundoffCeilNew2AndInt)
     }
 }
 
+TEST(Rounding, RoundToEven)
+{
+    struct Case {
+        Extended x;
+        std::int64_t expected;
+    } cases[] = {
+        {0.5L, 0},   {1.5L, 2},   {2.5L, 2},   {-2.5L, -2},  {-3.5L, -4}, {2.5000000001L, 3},
+        {-0.4L, 0},  {0, 0},      {7, 7},      {-7, -7},
+        // Either side of the fast path's bound.
+        {4611686018427387903.0L, 4611686018427387903}, {4611686018427387904.0L, 4611686018427387904},
+        {-4611686018427387905.0L, -4611686018427387905}, {1e30L, std::numeric_limits<std::int64_t>::max()},
+        {-1e30L, std::numeric_limits<std::int64_t>::min()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.x));
+        EXPECT_EQ(roundToEven(c.x), c.expected);
+    }
+    EXPECT_EQ(roundToEven(std::numeric_limits<Extended>::quiet_NaN()), 0);
+}
+
 TEST(Rounding, HugeAndNaNValuesAreDefined)
 {
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
