@@ -144,6 +144,7 @@ private:
     bool SG1KeyDown(int key, Qt::KeyboardModifiers modifiers);
     bool FormMouseWheel(QWidget* target, int angleDelta);
     void showSiki();
+    Enzan::EditorEcho editorEcho();
 
     QTableView* sheet_;
     Estimate& estimate_;

@@ -214,10 +214,7 @@ void SheetEditor::NumEdit1KeyDown(int& key, Qt::KeyboardModifiers modifiers)
         written(row);
         return;
     case Qt::Key_Escape: {
-        const std::string text = enzan_.escapeKey(estimate_, here);
-        loading_ = true;
-        NumEdit1->setText(QString::fromStdString(text));
-        loading_ = false;
+        enzan_.escapeKey(estimate_, here, editorEcho());
         staleLine_ = true;
         written(row);
         key = 0;
@@ -270,6 +267,18 @@ void SheetEditor::NumEdit1KeyPress(QChar& ch)
     }
 }
 
+Enzan::EditorEcho SheetEditor::editorEcho()
+{
+    // The result goes through the editor, so the cell holds what the editor
+    // shows (decimals beyond its length cut).
+    return [this](const std::string& text) {
+        loading_ = true;
+        NumEdit1->setText(QString::fromStdString(text));
+        loading_ = false;
+        return NumEdit1->Text().toStdString();
+    };
+}
+
 void SheetEditor::showSiki()
 {
     SIKI->setText(QString::fromStdString(enzan_.SIKI));
@@ -295,10 +304,7 @@ void SheetEditor::ENZAN()
         return;
     }
     try {
-        if (auto text = enzan_.ENZAN(estimate_, NumEdit1->Text().toStdString(), {c, row})) {
-            loading_ = true;
-            NumEdit1->setText(QString::fromStdString(*text));
-            loading_ = false;
+        if (enzan_.ENZAN(estimate_, NumEdit1->Text().toStdString(), {c, row}, editorEcho())) {
             staleLine_ = false;
             written(row);
         }
@@ -312,12 +318,8 @@ void SheetEditor::ENZAN2()
 {
     const Enzan::Cell target = enzan_.ENZAN_CELL;
     try {
-        if (auto text = enzan_.ENZAN2(estimate_, NumEdit1->Text().toStdString())) {
-            loading_ = true;
-            NumEdit1->setText(QString::fromStdString(*text));
-            loading_ = false;
+        if (enzan_.ENZAN2(estimate_, NumEdit1->Text().toStdString(), editorEcho()))
             written(target.row);
-        }
     } catch (const std::exception&) {
     }
     SIKI->setVisible(enzan_.SIKIVisible);
