@@ -24,10 +24,13 @@ namespace yorozu {
 
 namespace {
 
-// The wheel belongs to the whole window: it never scrolls a control.
-class WheelFilter : public QObject {
+// Window-wide events the editors must see before anybody else: the wheel
+// (which never scrolls a control of the window) and the keys of the text
+// editor, the unit combo and the sheet (the window moves the focus on Enter
+// in edit fields, which must not happen in a cell).
+class WindowFilter : public QObject {
 public:
-    WheelFilter(QObject* parent, std::function<bool(QWidget*, QEvent*)> handle)
+    WindowFilter(QObject* parent, std::function<bool(QObject*, QEvent*)> handle)
         : QObject(parent), handle_(std::move(handle))
     {
     }
@@ -35,14 +38,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Wheel)
+        const QEvent::Type t = event->type();
+        if (t != QEvent::Wheel && t != QEvent::KeyPress && t != QEvent::KeyRelease)
             return false;
-        auto* w = qobject_cast<QWidget*>(watched);
-        return w && handle_(w, event);
+        return handle_(watched, event);
     }
 
 private:
-    std::function<bool(QWidget*, QEvent*)> handle_;
+    std::function<bool(QObject*, QEvent*)> handle_;
 };
 
 QFrame* makePanel(QWidget* parent, const char* name)
@@ -85,11 +88,16 @@ SheetEditor::SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem:
                 if (current.isValid() && !moving_ && !mouseDown_ && sheet_->hasFocus())
                     openForCurrent(true);
             });
-    qApp->installEventFilter(new WheelFilter(this, [this](QWidget* w, QEvent* e) {
-        if (w->window() != sheet_->window())
-            return false;
-        return FormMouseWheel(w, static_cast<QWheelEvent*>(e)->angleDelta().y());
-    }));
+    windowFilter_ = new WindowFilter(this, [this](QObject* watched, QEvent* e) {
+        if (e->type() == QEvent::Wheel) {
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (!w || w->window() != sheet_->window())
+                return false;
+            return FormMouseWheel(w, static_cast<QWheelEvent*>(e)->angleDelta().y());
+        }
+        return keyEvent(watched, static_cast<QKeyEvent*>(e));
+    });
+    qApp->installEventFilter(windowFilter_);
 }
 
 SheetEditor::~SheetEditor() = default;
@@ -313,6 +321,9 @@ void SheetEditor::written(int row)
 
 void SheetEditor::showOnly(QWidget* shown, QWidget* focusTarget)
 {
+    // Filters installed later on the application run first; installing ours
+    // again puts it back in front of them.
+    qApp->installEventFilter(windowFilter_);
     shown->show();
     shown->raise();
     QWidget* f = QApplication::focusWidget();
@@ -422,9 +433,6 @@ bool SheetEditor::eventFilter(QObject* watched, QEvent* event)
             // A mouse press opens the editor on release, on the pressed cell.
             if (!moving_ && reason != Qt::MouseFocusReason)
                 openForCurrent(true);
-        } else if (type == QEvent::KeyPress) {
-            auto* k = static_cast<QKeyEvent*>(event);
-            return SG1KeyDown(k->key(), k->modifiers());
         }
         return false;
     }
@@ -447,24 +455,12 @@ bool SheetEditor::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     if (watched == Edit1) {
-        if (type == QEvent::KeyPress) {
-            auto* k = static_cast<QKeyEvent*>(event);
-            if (Edit1KeyDown(k->key(), k->modifiers()))
-                return true;
-            return Edit1KeyPress(k->text());
-        }
-        if (type == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Up) {
-            Edit1->end(false);
-        } else if (type == QEvent::FocusOut && leavesForGood(event)) {
+        if (type == QEvent::FocusOut && leavesForGood(event)) {
             EditP->hide();
         }
         return false;
     }
     if (watched == CB1 || watched == CB1->lineEdit()) {
-        if (type == QEvent::KeyPress) {
-            auto* k = static_cast<QKeyEvent*>(event);
-            return CB1KeyDown(k->key(), k->modifiers());
-        }
         if (type == QEvent::FocusOut && leavesForGood(event)) {
             // The focus moving between the combo and its own edit stays inside.
             QWidget* f = QApplication::focusWidget();
@@ -473,6 +469,28 @@ bool SheetEditor::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
+    return false;
+}
+
+bool SheetEditor::keyEvent(QObject* watched, QKeyEvent* k)
+{
+    const bool press = k->type() == QEvent::KeyPress;
+    if (watched == sheet_)
+        return press && SG1KeyDown(k->key(), k->modifiers());
+    if (watched == Edit1) {
+        if (!press) {
+            if (k->key() == Qt::Key_Up)
+                Edit1->end(false);
+            return false;
+        }
+        return Edit1KeyDown(k->key(), k->modifiers()) || Edit1KeyPress(k->text());
+    }
+    if (watched == NumEdit1) {
+        // Tab never reaches the control's own key handling.
+        return press && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && tabMove(k->key() == Qt::Key_Tab);
+    }
+    if (watched == CB1 || watched == CB1->lineEdit())
+        return press && CB1KeyDown(k->key(), k->modifiers());
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QComboBox;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -143,6 +144,10 @@ private:
     bool CB1KeyDown(int key, Qt::KeyboardModifiers modifiers);
     bool SG1KeyDown(int key, Qt::KeyboardModifiers modifiers);
     bool FormMouseWheel(QWidget* target, int angleDelta);
+    bool keyEvent(QObject* watched, QKeyEvent* event);
+    // Tab and Shift+Tab: the next / previous shown cell of the line, on to
+    // the next line at its end.
+    bool tabMove(bool forward);
     void showSiki();
     Enzan::EditorEcho editorEcho();
 
@@ -160,6 +165,7 @@ private:
     bool mouseDown_ = false; // between press and release on the sheet
     bool staleLine_ = false; // the numeric cell was emptied without recalculation
     int wheelRest_ = 0;      // wheel angle not yet turned into a row
+    QObject* windowFilter_ = nullptr;
 };
 
 } // namespace yorozu

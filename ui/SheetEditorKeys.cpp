@@ -119,6 +119,8 @@ void SheetEditor::Edit1Change()
 
 bool SheetEditor::Edit1KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return tabMove(key == Qt::Key_Tab);
     if (key == Qt::Key_Home || key == Qt::Key_End) {
         FormKeyDown(key == Qt::Key_Home);
         return true;
@@ -348,6 +350,11 @@ bool SheetEditor::CB1KeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (listOpen)
         return false;
     switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        estimate_.SG1.setCell(col::Unit, currentRow(), editorToCell(CB1->currentText()));
+        written(currentRow());
+        return tabMove(key == Qt::Key_Tab);
     case Qt::Key_Escape:
         return true;
     case Qt::Key_PageUp:
@@ -379,6 +386,8 @@ bool SheetEditor::CB1KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 bool SheetEditor::SG1KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return tabMove(key == Qt::Key_Tab);
     if (key == Qt::Key_Home || key == Qt::Key_End) {
         FormKeyDown(key == Qt::Key_Home);
         return true;
@@ -392,6 +401,39 @@ bool SheetEditor::SG1KeyDown(int key, Qt::KeyboardModifiers modifiers)
         applyMove(*move, SheetEditorKind::None);
         focusSheet();
     }
+    return true;
+}
+
+bool SheetEditor::tabMove(bool forward)
+{
+    const int c = currentCol();
+    const int row = currentRow();
+    if (QApplication::focusWidget() == NumEdit1) {
+        ENZAN();
+        if (isNumericCell(c)) {
+            estimate_.SG1.setCell(c, row, NumEdit1->Text().toStdString());
+            if (staleLine_)
+                estimate_.recalculateLine(row);
+            staleLine_ = false;
+            written(row);
+        }
+    }
+    const SheetShape shape = sheetShapeOf(estimate_);
+    auto move = sheetMove(forward ? EditKey::Right : EditKey::Left, c, row, shape);
+    if (!move) {
+        // Past either end of the line: on to the neighbouring line.
+        if (forward && row < shape.lastRow()) {
+            move = CellMove{col::Dai, row + 1};
+        } else if (!forward && row > 1) {
+            int last = col::Memo;
+            while (last > col::Dai && !shape.shown[static_cast<size_t>(last)])
+                --last;
+            move = CellMove{last, row - 1};
+        }
+    }
+    if (move)
+        applyMove(*move, SheetEditorKind::None);
+    focusSheet();
     return true;
 }
 

@@ -441,4 +441,59 @@ TEST_F(SheetEditorTest, SheetKeepsTheFocusOnTheComputedColumns)
     EXPECT_EQ(focus(), editor->Edit1);
 }
 
+// The window moves the focus on Enter in its edit fields; its filter on the
+// application is installed after the editing's and must not take Enter from a cell.
+class EnterMovesFocus : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return) {
+            ++taken;
+            return true;
+        }
+        return false;
+    }
+
+public:
+    int taken = 0;
+};
+
+TEST_F(SheetEditorTest, CellKeysComeBeforeTheWindowsFieldKeys)
+{
+    EnterMovesFocus windowKeys;
+    qApp->installEventFilter(&windowKeys);
+    start(1, 2);
+    type("A");
+    key(Qt::Key_Return);
+    EXPECT_EQ(col(), 2);
+    EXPECT_EQ(windowKeys.taken, 0);
+    start(11, 2);
+    key(Qt::Key_Return);
+    EXPECT_EQ(col(), 12);
+    EXPECT_EQ(windowKeys.taken, 0);
+    qApp->removeEventFilter(&windowKeys);
+}
+
+TEST_F(SheetEditorTest, TabMovesAlongTheLineAndOnToTheNext)
+{
+    setMemo(false);
+    setShape(false);
+    start(7, 2);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(col(), 10);
+    EXPECT_EQ(focus(), editor->NumEdit1);
+    type("4");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(cell(10, 2), "4");
+    EXPECT_EQ(col(), 11);
+    start(16, 2);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(col(), 1);
+    EXPECT_EQ(row(), 3);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(col(), 16);
+    EXPECT_EQ(row(), 2);
+}
+
 } // namespace
