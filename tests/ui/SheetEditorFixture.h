@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
@@ -164,6 +165,7 @@ protected:
     QPoint cellCenter(int c, int row) const { return view->visualRect(model_->index(row - 1, c)).center(); }
     std::string cell(int c, int row) const { return doc.SG1.cell(c, row); }
     int col() const { return editor->currentCol(); }
+    TinySheetModel* model() const { return model_.get(); }
     int row() const { return editor->currentRow(); }
 
     QTemporaryDir programDir;

@@ -441,6 +441,34 @@ TEST_F(SheetEditorTest, SheetKeepsTheFocusOnTheComputedColumns)
     EXPECT_EQ(focus(), editor->Edit1);
 }
 
+TEST_F(SheetEditorTest, DecimalLengthFollowsTheColumnAndTheMemoMode)
+{
+    start(10, 2);
+    type("1.2345");
+    EXPECT_EQ(cell(10, 2), "1.234");
+    EXPECT_EQ(doc.editorDecimals, 3);
+    start(12, 2);
+    type("9.876");
+    EXPECT_EQ(cell(12, 2), "9.87");
+    EXPECT_EQ(doc.editorDecimals, 2);
+
+    doc.memoMode = MemoMode::Numeric;
+    doc.SG1.setCell(17, 3, "42abc");
+    start(17, 3);
+    EXPECT_EQ(focus(), editor->NumEdit1);
+    EXPECT_EQ(editor->NumEdit1->Text(), QStringLiteral("42")); // the leading number of a text memo
+    type("-5.555");
+    EXPECT_EQ(cell(17, 3), "-5.55");
+}
+
+TEST_F(SheetEditorTest, RightButtonLeavesTheCursorWhereItIs)
+{
+    start(7, 2);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, cellCenter(12, 6));
+    EXPECT_EQ(col(), 7);
+    EXPECT_EQ(row(), 2);
+}
+
 // The window moves the focus on Enter in its edit fields; its filter on the
 // application is installed after the editing's and must not take Enter from a cell.
 class EnterMovesFocus : public QObject {
@@ -494,6 +522,46 @@ TEST_F(SheetEditorTest, TabMovesAlongTheLineAndOnToTheNext)
     key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(col(), 16);
     EXPECT_EQ(row(), 2);
+}
+
+} // namespace
+
+namespace {
+
+// A clerk's line on a long estimate: quantity, Enter, unit, Enter, price,
+// Enter, cost, Enter, and on to the next line. Every keystroke recalculates
+// the line and the totals; on a thousand lines that stays well inside what
+// a typist notices.
+TEST_F(SheetEditorTest, TypingOnAThousandLineEstimateStaysQuick)
+{
+    for (int i = 0; i < 970; ++i)
+        yorozu::appendNumberedRow(doc.SG1);
+    for (int r = 1; r < doc.SG1.rowCount(); ++r) {
+        doc.SG1.setCell(7, r, "item");
+        doc.SG1.setCell(10, r, "2");
+        doc.SG1.setCell(12, r, "1500");
+    }
+    doc.recalculateAll();
+    model()->refresh();
+    setMemo(false);
+    QElapsedTimer timer;
+    timer.start();
+    start(10, 500);
+    for (int line = 0; line < 20; ++line) {
+        type("12");
+        key(Qt::Key_Return);
+        key(Qt::Key_Return);
+        type("3400");
+        key(Qt::Key_Return);
+        type("2100");
+        key(Qt::Key_Return); // on to column 1 of the next line
+        editor->moveTo(10, 501 + line);
+    }
+    const qint64 ms = timer.elapsed();
+    RecordProperty("milliseconds", static_cast<int>(ms));
+    EXPECT_EQ(cell(14, 500), "40800");
+    EXPECT_EQ(cell(15, 519), "25200");
+    EXPECT_LT(ms, 5000);
 }
 
 } // namespace
