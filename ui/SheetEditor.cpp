@@ -98,6 +98,29 @@ SheetEditor::SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem:
         return keyEvent(watched, static_cast<QKeyEvent*>(e));
     });
     qApp->installEventFilter(windowFilter_);
+    // A column resized under an open editor takes the editor along.
+    connect(sheet_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeOpenEditor(); });
+}
+
+void SheetEditor::placeOpenEditor()
+{
+    const QRect r = cellRect(editCol_, editRow_);
+    switch (openEditor()) {
+    case SheetEditorKind::Text:
+        EditP->setGeometry(r.x(), r.y(), r.width(), r.height());
+        Edit1->resize(std::max(1, r.width() - 2), Edit1->height());
+        fitTextEditor(false);
+        break;
+    case SheetEditorKind::Numeric:
+        NumP->setGeometry(r.x(), r.y(), r.width(), r.height());
+        NumEdit1->resize(std::max(1, r.width() - 2), NumEdit1->height());
+        break;
+    case SheetEditorKind::Unit:
+        CB1->setGeometry(r.x(), r.y(), r.width() + 20, r.height());
+        break;
+    case SheetEditorKind::None:
+        break;
+    }
 }
 
 SheetEditor::~SheetEditor() = default;

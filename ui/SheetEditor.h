@@ -123,6 +123,7 @@ private:
     // Opening from the sheet: the column's editor over the current cell.
     void openForCurrent(bool giveFocus);
     void reloadOpenEditor();
+    void placeOpenEditor();
     void showOnly(QWidget* shown, QWidget* focusTarget);
     void fitTextEditor(bool fromChange);
     QRect cellRect(int col, int row) const;

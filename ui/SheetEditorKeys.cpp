@@ -449,8 +449,10 @@ bool SheetEditor::FormMouseWheel(QWidget* target, int angleDelta)
     const bool unitFocused = (focus && (focus == CB1 || CB1->isAncestorOf(focus))) || CB1->view()->isVisible();
     if (combo && !(combo == CB1 && unitFocused))
         return true;
-    const bool grid = qobject_cast<QAbstractItemView*>(target)
-                      || qobject_cast<QAbstractItemView*>(target->parentWidget());
+    // A grid with everything on it: its viewport, its scroll bar.
+    bool grid = false;
+    for (QWidget* p = target; p && !grid && p != sheet_->window(); p = p->parentWidget())
+        grid = qobject_cast<QAbstractItemView*>(p) != nullptr;
     // The header's own edit boxes are no editors of a grid.
     const bool editor = qobject_cast<TSaNumEdit*>(target) || qobject_cast<TLeftEdit*>(target);
     const bool panel = target->metaObject() == &QFrame::staticMetaObject;

@@ -461,6 +461,36 @@ TEST_F(SheetEditorTest, DecimalLengthFollowsTheColumnAndTheMemoMode)
     EXPECT_EQ(cell(17, 3), "-5.55");
 }
 
+TEST_F(SheetEditorTest, EditorFollowsAColumnResize)
+{
+    start(7, 2);
+    view->setColumnWidth(7, 300);
+    EXPECT_EQ(editor->EditP->width(), view->visualRect(view->model()->index(1, 7)).width());
+}
+
+// The window owns the sheet and the editing with it; closing it with an
+// editor open must tear down quietly.
+TEST(SheetEditorLifetime, WindowClosedWithAnEditorOpen)
+{
+    Estimate doc;
+    yorozu::test::FakeDialogs dialogs;
+    auto window = std::make_unique<QWidget>();
+    auto* model = new yorozu::test::TinySheetModel(doc);
+    model->setParent(window.get());
+    auto* view = new QTableView(window.get());
+    view->setModel(model);
+    view->resize(900, 400);
+    auto* editor = new SheetEditor(view, doc, {}, dialogs, {});
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    editor->moveTo(12, 3);
+    ASSERT_EQ(QApplication::focusWidget(), editor->NumEdit1);
+    QTest::keyClicks(editor->NumEdit1, QStringLiteral("5*"));
+    window.reset();
+    SUCCEED();
+}
+
 TEST_F(SheetEditorTest, RightButtonLeavesTheCursorWhereItIs)
 {
     start(7, 2);
