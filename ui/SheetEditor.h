@@ -94,9 +94,11 @@ public:
     void focusSheet();
 
     // In-cell arithmetic completed into the current cell / into the cell it
-    // started on (after a mouse press moved the cursor).
-    void ENZAN();
-    void ENZAN2();
+    // started on (after a mouse press moved the cursor). False when a pending
+    // operation could not complete (a division by zero): it stays pending
+    // and the caller stops.
+    bool ENZAN();
+    bool ENZAN2();
     // Home and End of the window: the first or last row, column 1.
     void FormKeyDown(bool home);
 

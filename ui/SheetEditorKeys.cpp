@@ -88,7 +88,8 @@ void SheetEditor::finishLine(const CellMove& move, bool fromNumeric)
 
 void SheetEditor::FormKeyDown(bool home)
 {
-    ENZAN();
+    if (!ENZAN())
+        return; // the operation failed: the cursor stays with it
     moveTo(col::Dai, home ? 1 : estimate_.SG1.rowCount() - 1);
 }
 
@@ -229,7 +230,10 @@ void SheetEditor::NumEdit1KeyDown(int& key, Qt::KeyboardModifiers modifiers)
     if (!ek || !plain(modifiers))
         return;
     key = 0;
-    ENZAN();
+    // An operation that cannot complete (a division by zero) stops the key:
+    // nothing is stored and the cursor stays, the pending sum still shown.
+    if (!ENZAN())
+        return;
     if (isNumericCell(c)) {
         estimate_.SG1.setCell(c, row, NumEdit1->Text().toStdString());
         // A cell emptied by Esc or Backspace left its line as it was; it is
@@ -290,41 +294,44 @@ void SheetEditor::showSiki()
     SIKI->raise();
 }
 
-void SheetEditor::ENZAN()
+bool SheetEditor::ENZAN()
 {
     if (!enzan_.pending()) {
         SIKI->hide();
-        return;
+        return true;
     }
     // Completing into a cell the numeric editor does not serve (a text
     // column reached by other means) would write a number into it; the
     // operation then lands where it started.
     const int c = currentCol();
     const int row = currentRow();
-    if (!isNumericCell(c) || editorForColumn(c, estimate_.memoMode) != SheetEditorKind::Numeric) {
-        ENZAN2();
-        return;
-    }
+    if (!isNumericCell(c) || editorForColumn(c, estimate_.memoMode) != SheetEditorKind::Numeric)
+        return ENZAN2();
+    bool done = true;
     try {
         if (enzan_.ENZAN(estimate_, NumEdit1->Text().toStdString(), {c, row}, editorEcho())) {
             staleLine_ = false;
             written(row);
         }
     } catch (const std::exception&) {
-        // A division by zero writes nothing; the operation stays pending.
+        done = false; // a division by zero writes nothing; the operation stays pending
     }
     SIKI->setVisible(enzan_.SIKIVisible);
+    return done;
 }
 
-void SheetEditor::ENZAN2()
+bool SheetEditor::ENZAN2()
 {
     const Enzan::Cell target = enzan_.ENZAN_CELL;
+    bool done = true;
     try {
         if (enzan_.ENZAN2(estimate_, NumEdit1->Text().toStdString(), editorEcho()))
             written(target.row);
     } catch (const std::exception&) {
+        done = false;
     }
     SIKI->setVisible(enzan_.SIKIVisible);
+    return done;
 }
 
 // ---- unit combo
@@ -409,7 +416,8 @@ bool SheetEditor::tabMove(bool forward)
     const int c = currentCol();
     const int row = currentRow();
     if (QApplication::focusWidget() == NumEdit1) {
-        ENZAN();
+        if (!ENZAN())
+            return true;
         if (isNumericCell(c)) {
             estimate_.SG1.setCell(c, row, NumEdit1->Text().toStdString());
             if (staleLine_)
@@ -483,8 +491,8 @@ bool SheetEditor::FormMouseWheel(QWidget* target, int angleDelta)
             partsWheel(steps);
         return true;
     }
-    if (focus == NumEdit1)
-        ENZAN();
+    if (focus == NumEdit1 && !ENZAN())
+        return true;
     const int c = currentCol();
     const int row = std::clamp(currentRow() + steps, 1, last);
     setCurrent(c, row);

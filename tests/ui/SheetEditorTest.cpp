@@ -213,6 +213,22 @@ TEST_F(SheetEditorTest, EscWithAPendingOperationPutsTheFirstOperandBack)
     EXPECT_TRUE(editor->SIKI->isVisible());
 }
 
+TEST_F(SheetEditorTest, DivisionByZeroKeepsTheCursorAndTheOperation)
+{
+    start(12, 2);
+    type("100/0");
+    key(Qt::Key_Return);
+    EXPECT_EQ(col(), 12);
+    EXPECT_TRUE(editor->enzan().pending());
+    EXPECT_TRUE(editor->SIKI->isVisible());
+    // A divisor typed now completes it.
+    type("5");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(12, 2), "20");
+    EXPECT_EQ(col(), 13);
+    EXPECT_FALSE(editor->SIKI->isVisible());
+}
+
 TEST_F(SheetEditorTest, DeleteCancelsAndRecalculates)
 {
     doc.SG1.setCell(10, 3, "2");
