@@ -1,0 +1,81 @@
+#include "files/EstimateLayout.h"
+
+#include "core/CommaText.h"
+#include "core/Estimate.h"
+#include "files/ReadSetting.h"
+
+#include <charconv>
+#include <climits>
+
+namespace yorozu {
+
+int integerValue(std::string_view text, int fallback)
+{
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    text.remove_prefix(i);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
+            return fallback;
+    }
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return fallback;
+    return value;
+}
+
+int remarkRowsSetting(const std::filesystem::path& programDir)
+{
+    return integerValue(ReadSetting(programDir, "SET3.INI", "[備考枠]="));
+}
+
+namespace {
+
+const char* flag(bool on)
+{
+    return on ? "1" : "0";
+}
+
+} // namespace
+
+std::vector<std::string> estimateHeaderLines(const Estimate& doc, int remarkRows, int count)
+{
+    std::vector<std::string> lines = {
+        doc.KNAME,
+        doc.Kouji,
+        doc.TITLE,
+        doc.Bangou,
+        doc.DTP1.toString(),
+        doc.Nouki,
+        doc.Basyo,
+        doc.Joken,
+        doc.Kigen,
+        flag(doc.memoMode == MemoMode::Text),
+        flag(doc.SG1.colWidth(col::Memo) >= 1),
+        std::to_string(doc.GYOUKAN),
+        std::to_string(doc.PRN_S),
+        std::to_string(doc.MUKI),
+        flag(doc.UTIZEI),
+        flag(doc.HIKAZEI),
+        flag(doc.Sunpou),
+        std::to_string(doc.HASU_MODE),
+        std::to_string(remarkRows),
+        rowCommaText(doc.SG1, 0),
+    };
+    if (count >= 0 && static_cast<size_t>(count) < lines.size())
+        lines.resize(static_cast<size_t>(count));
+    return lines;
+}
+
+std::vector<std::string> estimateFileLines(const Estimate& doc, int remarkRows)
+{
+    auto lines = estimateHeaderLines(doc, remarkRows);
+    for (int r = 1; r < doc.SG1.rowCount(); ++r)
+        lines.push_back(rowCommaText(doc.SG1, r));
+    return lines;
+}
+
+} // namespace yorozu
