@@ -4,6 +4,7 @@
 #include "controls/SaNumEdit.h"
 #include "core/Estimate.h"
 #include "ui/SheetEditorText.h"
+#include "ui/SheetKeys.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,48 +16,10 @@
 
 #include <algorithm>
 
-// The keys of the three editors and of the sheet, and the capture of the
-// in-cell arithmetic.
+// The keys of the text editor, the unit combo and the sheet.
 namespace yorozu {
 
-namespace {
-
-std::optional<EditKey> editKeyOf(int key)
-{
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return EditKey::Enter;
-    case Qt::Key_Right:
-        return EditKey::Right;
-    case Qt::Key_Left:
-        return EditKey::Left;
-    case Qt::Key_Up:
-        return EditKey::Up;
-    case Qt::Key_Down:
-        return EditKey::Down;
-    case Qt::Key_PageUp:
-        return EditKey::PageUp;
-    case Qt::Key_PageDown:
-        return EditKey::PageDown;
-    default:
-        return std::nullopt;
-    }
-}
-
-// Plain keys only: chords are the window's shortcuts or the editor's own
-// (Shift+Left selects in the numeric editor). The keypad flag is no chord.
-bool plain(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
-bool isNumericCell(int c)
-{
-    return c == col::Quantity || c == col::UnitPrice || c == col::CostPrice || c == col::Memo;
-}
-
-} // namespace
+using namespace sheetkeys;
 
 void SheetEditor::applyMove(const CellMove& move, SheetEditorKind keep)
 {
@@ -170,170 +133,6 @@ bool SheetEditor::Edit1KeyPress(const QString& text)
     return false;
 }
 
-// ---- numeric editor
-
-void SheetEditor::NumEdit1Change()
-{
-    if (loading_ || !isNumericCell(editCol_))
-        return;
-    estimate_.SG1.setCell(editCol_, editRow_, NumEdit1->Text().toStdString());
-    staleLine_ = false;
-    estimate_.recalculateLine(editRow_);
-    written(editRow_);
-}
-
-void SheetEditor::NumEdit1KeyDown(int& key, Qt::KeyboardModifiers modifiers)
-{
-    const int c = currentCol();
-    const int row = currentRow();
-    const Enzan::Cell here{c, row};
-    switch (key) {
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        FormKeyDown(key == Qt::Key_Home);
-        key = 0;
-        return;
-    case Qt::Key_Delete:
-        if (!plain(modifiers))
-            return;
-        enzan_.deleteKey(estimate_, here);
-        loading_ = true;
-        NumEdit1->setText(QString());
-        loading_ = false;
-        staleLine_ = false;
-        SIKI->hide();
-        written(row);
-        key = 0;
-        return;
-    case Qt::Key_Backspace:
-        if (!plain(modifiers))
-            return;
-        // The control then takes the key: a whole selected value goes
-        // without a change notice, so the line waits for the next change.
-        enzan_.backspaceKey();
-        SIKI->hide();
-        estimate_.SG1.setCell(c, row, std::string());
-        staleLine_ = true;
-        written(row);
-        return;
-    case Qt::Key_Escape: {
-        enzan_.escapeKey(estimate_, here, editorEcho());
-        staleLine_ = true;
-        written(row);
-        key = 0;
-        return;
-    }
-    default:
-        break;
-    }
-    const auto ek = editKeyOf(key);
-    if (!ek || !plain(modifiers))
-        return;
-    key = 0;
-    // An operation that cannot complete (a division by zero) stops the key:
-    // nothing is stored and the cursor stays, the pending sum still shown.
-    if (!ENZAN())
-        return;
-    if (isNumericCell(c)) {
-        estimate_.SG1.setCell(c, row, NumEdit1->Text().toStdString());
-        // A cell emptied by Esc or Backspace left its line as it was; it is
-        // put right before the cursor leaves it.
-        if (staleLine_)
-            estimate_.recalculateLine(row);
-        staleLine_ = false;
-        written(row);
-    }
-    const auto move = numericEditorMove(*ek, c, row, sheetShapeOf(estimate_));
-    if (!move)
-        return;
-    applyMove(*move, SheetEditorKind::Numeric);
-    if (move->keepEditor)
-        return;
-    if (move->endOfLine)
-        finishLine(*move, true);
-    else
-        focusSheet();
-}
-
-void SheetEditor::NumEdit1KeyPress(QChar& ch)
-{
-    const char16_t u = ch.unicode();
-    if (u != u'*' && u != u'/' && u != u'+' && u != u'=')
-        return;
-    ch = QChar(); // never reaches the value
-    try {
-        if (enzan_.start(static_cast<char>(u), NumEdit1->Text().toStdString(), {currentCol(), currentRow()})) {
-            loading_ = true;
-            NumEdit1->setText(QString()); // the cell keeps the first operand until the next key
-            loading_ = false;
-            showSiki();
-        }
-    } catch (const std::exception&) {
-        // Text that is no number starts nothing.
-    }
-}
-
-Enzan::EditorEcho SheetEditor::editorEcho()
-{
-    // The result goes through the editor, so the cell holds what the editor
-    // shows (decimals beyond its length cut).
-    return [this](const std::string& text) {
-        loading_ = true;
-        NumEdit1->setText(QString::fromStdString(text));
-        loading_ = false;
-        return NumEdit1->Text().toStdString();
-    };
-}
-
-void SheetEditor::showSiki()
-{
-    SIKI->setText(QString::fromStdString(enzan_.SIKI));
-    SIKI->adjustSize();
-    SIKI->move(NumP->pos() + QPoint(15, 25));
-    SIKI->show();
-    SIKI->raise();
-}
-
-bool SheetEditor::ENZAN()
-{
-    if (!enzan_.pending()) {
-        SIKI->hide();
-        return true;
-    }
-    // Completing into a cell the numeric editor does not serve (a text
-    // column reached by other means) would write a number into it; the
-    // operation then lands where it started.
-    const int c = currentCol();
-    const int row = currentRow();
-    if (!isNumericCell(c) || editorForColumn(c, estimate_.memoMode) != SheetEditorKind::Numeric)
-        return ENZAN2();
-    bool done = true;
-    try {
-        if (enzan_.ENZAN(estimate_, NumEdit1->Text().toStdString(), {c, row}, editorEcho())) {
-            staleLine_ = false;
-            written(row);
-        }
-    } catch (const std::exception&) {
-        done = false; // a division by zero writes nothing; the operation stays pending
-    }
-    SIKI->setVisible(enzan_.SIKIVisible);
-    return done;
-}
-
-bool SheetEditor::ENZAN2()
-{
-    const Enzan::Cell target = enzan_.ENZAN_CELL;
-    bool done = true;
-    try {
-        if (enzan_.ENZAN2(estimate_, NumEdit1->Text().toStdString(), editorEcho()))
-            written(target.row);
-    } catch (const std::exception&) {
-        done = false;
-    }
-    SIKI->setVisible(enzan_.SIKIVisible);
-    return done;
-}
-
 // ---- unit combo
 
 void SheetEditor::CB1Change()
@@ -442,72 +241,6 @@ bool SheetEditor::tabMove(bool forward)
     if (move)
         applyMove(*move, SheetEditorKind::None);
     focusSheet();
-    return true;
-}
-
-// ---- the mouse wheel
-
-bool SheetEditor::FormMouseWheel(QWidget* target, int angleDelta)
-{
-    QComboBox* combo = nullptr;
-    for (QWidget* p = target; p && !combo && p != sheet_->window(); p = p->parentWidget())
-        combo = qobject_cast<QComboBox*>(p);
-    QWidget* focus = QApplication::focusWidget();
-    // The open list lives in a window of its own.
-    const bool unitFocused = (focus && (focus == CB1 || CB1->isAncestorOf(focus))) || CB1->view()->isVisible();
-    if (combo && !(combo == CB1 && unitFocused))
-        return true;
-    // A grid with everything on it: its viewport, its scroll bar.
-    bool grid = false;
-    for (QWidget* p = target; p && !grid && p != sheet_->window(); p = p->parentWidget())
-        grid = qobject_cast<QAbstractItemView*>(p) != nullptr;
-    // The header's own edit boxes are no editors of a grid.
-    const bool editor = qobject_cast<TSaNumEdit*>(target) || qobject_cast<TLeftEdit*>(target);
-    const bool panel = target->metaObject() == &QFrame::staticMetaObject;
-    if (!combo && !grid && !editor && !panel)
-        return true;
-
-    // Fine-grained wheels send small steps; one row per notch of 120.
-    wheelRest_ += angleDelta;
-    int steps = 0;
-    for (; wheelRest_ >= 120; wheelRest_ -= 120)
-        --steps;
-    for (; wheelRest_ <= -120; wheelRest_ += 120)
-        ++steps;
-    if (steps == 0)
-        return true;
-
-    const int last = std::max(1, estimate_.SG1.rowCount() - 1);
-    if (unitFocused) {
-        if (CB1->view()->isVisible())
-            return true;
-        const int row = std::clamp(currentRow() + steps, 1, last);
-        setCurrent(currentCol(), row);
-        INP_CB1(currentCol(), row);
-        return true;
-    }
-    if (partsHasFocus && partsHasFocus()) {
-        if (partsWheel)
-            partsWheel(steps);
-        return true;
-    }
-    if (focus == NumEdit1 && !ENZAN())
-        return true;
-    const int c = currentCol();
-    const int row = std::clamp(currentRow() + steps, 1, last);
-    setCurrent(c, row);
-    switch (wheelEditorForColumn(c, estimate_.memoMode)) {
-    case SheetEditorKind::Numeric:
-        INP_NUMERIC(c, row);
-        NumEdit1->setFocus(Qt::OtherFocusReason);
-        break;
-    case SheetEditorKind::Text:
-        INP_EDIT(c, row);
-        Edit1->setFocus(Qt::OtherFocusReason);
-        break;
-    default:
-        break;
-    }
     return true;
 }
 
