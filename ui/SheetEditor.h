@@ -86,6 +86,9 @@ public:
     void INP_CB1(int col, int row);
     // Hides all three (before a command that rebuilds the sheet).
     void hideEditors();
+    // Loads the open editor again from its cell, after a command rewrote the
+    // cell under it (row commands, loading an estimate); none is opened.
+    void reloadOpenEditor();
 
     // The cursor to a cell and the focus to the sheet, which opens the
     // column's editor and gives it the focus (the sheet keeps it on the
@@ -124,7 +127,6 @@ private:
 
     // Opening from the sheet: the column's editor over the current cell.
     void openForCurrent(bool giveFocus);
-    void reloadOpenEditor();
     void placeOpenEditor();
     void showOnly(QWidget* shown, QWidget* focusTarget);
     void fitTextEditor(bool fromChange);

@@ -434,6 +434,12 @@ TEST_F(SheetEditorTest, UnitListCommands)
     editor->N4Click();
     EXPECT_EQ(cb->count(), before - 1);
 
+    // Ctrl opens and closes the list.
+    key(Qt::Key_Control);
+    EXPECT_TRUE(cb->view()->isVisible());
+    cb->hidePopup();
+    EXPECT_EQ(editor->openEditor(), SheetEditorKind::Unit);
+
     // Up and Down move the row, never the combo's choice.
     cb->setCurrentIndex(-1);
     cb->setEditText(QStringLiteral("m"));
