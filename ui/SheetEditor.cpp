@@ -124,6 +124,7 @@ void SheetEditor::setCurrent(int c, int row)
     const QModelIndex i = sheet_->model()->index(row - 1, c);
     if (!i.isValid())
         return;
+    settleStaleLine();
     const bool was = moving_;
     moving_ = true;
     sheet_->setCurrentIndex(i);

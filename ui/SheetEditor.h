@@ -137,6 +137,9 @@ private:
     void applyMove(const CellMove& move, SheetEditorKind keep);
     void finishLine(const CellMove& move, bool fromNumeric);
     void written(int row);
+    // The line left as it was by Esc or Backspace is put right once the
+    // cursor or the focus leaves it.
+    void settleStaleLine();
 
     // Editor events.
     void Edit1Change();
@@ -168,7 +171,7 @@ private:
     bool loading_ = false;   // an editor is being loaded: its change is no edit
     bool moving_ = false;    // our own cursor move: the sheet does not reopen
     bool mouseDown_ = false; // between press and release on the sheet
-    bool staleLine_ = false; // the numeric cell was emptied without recalculation
+    int staleRow_ = 0;       // a row whose numeric cell was emptied without recalculation
     int wheelRest_ = 0;      // wheel angle not yet turned into a row
     QObject* windowFilter_ = nullptr;
 };

@@ -60,7 +60,10 @@ void SheetEditor::buildControls(QComboBox* unitList)
     connect(NumEdit1, &TSaNumEdit::keyDown, this,
             [this](int& key, Qt::KeyboardModifiers m) { NumEdit1KeyDown(key, m); });
     connect(NumEdit1, &TSaNumEdit::keyPress, this, [this](QChar& ch) { NumEdit1KeyPress(ch); });
-    connect(NumEdit1, &TSaNumEdit::exited, this, [this] { NumP->hide(); });
+    connect(NumEdit1, &TSaNumEdit::exited, this, [this] {
+        NumP->hide();
+        settleStaleLine();
+    });
 
     if (unitList) {
         CB1 = unitList;

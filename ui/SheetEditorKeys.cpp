@@ -219,9 +219,7 @@ bool SheetEditor::tabMove(bool forward)
             return true;
         if (isNumericCell(c)) {
             estimate_.SG1.setCell(c, row, NumEdit1->Text().toStdString());
-            if (staleLine_)
-                estimate_.recalculateLine(row);
-            staleLine_ = false;
+            settleStaleLine();
             written(row);
         }
     }

@@ -20,7 +20,8 @@ void SheetEditor::NumEdit1Change()
     if (loading_ || !isNumericCell(editCol_))
         return;
     estimate_.SG1.setCell(editCol_, editRow_, NumEdit1->Text().toStdString());
-    staleLine_ = false;
+    if (staleRow_ == editRow_)
+        staleRow_ = 0;
     estimate_.recalculateLine(editRow_);
     written(editRow_);
 }
@@ -43,7 +44,8 @@ void SheetEditor::NumEdit1KeyDown(int& key, Qt::KeyboardModifiers modifiers)
         loading_ = true;
         NumEdit1->setText(QString());
         loading_ = false;
-        staleLine_ = false;
+        if (staleRow_ == row)
+            staleRow_ = 0;
         SIKI->hide();
         written(row);
         key = 0;
@@ -56,12 +58,12 @@ void SheetEditor::NumEdit1KeyDown(int& key, Qt::KeyboardModifiers modifiers)
         enzan_.backspaceKey();
         SIKI->hide();
         estimate_.SG1.setCell(c, row, std::string());
-        staleLine_ = true;
+        staleRow_ = row;
         written(row);
         return;
     case Qt::Key_Escape: {
         enzan_.escapeKey(estimate_, here, editorEcho());
-        staleLine_ = true;
+        staleRow_ = row;
         written(row);
         key = 0;
         return;
@@ -79,12 +81,8 @@ void SheetEditor::NumEdit1KeyDown(int& key, Qt::KeyboardModifiers modifiers)
         return;
     if (isNumericCell(c)) {
         estimate_.SG1.setCell(c, row, NumEdit1->Text().toStdString());
-        // A cell emptied by Esc or Backspace left its line as it was; it is
-        // put right before the cursor leaves it.
-        if (staleLine_)
-            estimate_.recalculateLine(row);
-        staleLine_ = false;
         written(row);
+        settleStaleLine();
     }
     const auto move = numericEditorMove(*ek, c, row, sheetShapeOf(estimate_));
     if (!move)
@@ -113,6 +111,18 @@ void SheetEditor::NumEdit1KeyPress(QChar& ch)
         }
     } catch (const std::exception&) {
         // Text that is no number starts nothing.
+    }
+}
+
+void SheetEditor::settleStaleLine()
+{
+    if (staleRow_ == 0)
+        return;
+    const int row = staleRow_;
+    staleRow_ = 0;
+    if (row < estimate_.SG1.rowCount()) {
+        estimate_.recalculateLine(row);
+        written(row);
     }
 }
 
@@ -153,7 +163,8 @@ bool SheetEditor::ENZAN()
     bool done = true;
     try {
         if (enzan_.ENZAN(estimate_, NumEdit1->Text().toStdString(), {c, row}, editorEcho())) {
-            staleLine_ = false;
+            if (staleRow_ == row)
+                staleRow_ = 0;
             written(row);
         }
     } catch (const std::exception&) {

@@ -179,27 +179,37 @@ TEST_F(SheetEditorTest, MousePressOnAnotherRowCompletesIntoTheStartingCell)
 
 TEST_F(SheetEditorTest, EscAndBackspaceEmptyTheCellWithoutRecalculating)
 {
-    doc.SG1.setCell(10, 3, "2");
-    doc.SG1.setCell(12, 3, "500");
+    for (int r : {3, 4}) {
+        doc.SG1.setCell(10, r, "2");
+        doc.SG1.setCell(12, r, "500");
+    }
     doc.recalculateAll();
     ASSERT_EQ(cell(14, 3), "1000");
+    ASSERT_EQ(doc.KINGAKU_KEI, 2000 * 10000);
 
     start(12, 3);
     key(Qt::Key_Escape);
     EXPECT_EQ(cell(12, 3), "");
     EXPECT_EQ(cell(14, 3), "1000");
     EXPECT_EQ(focus(), editor->NumEdit1);
-
-    start(10, 3);
-    key(Qt::Key_Backspace); // the whole value is selected on entry
-    EXPECT_EQ(cell(10, 3), "");
-    EXPECT_EQ(cell(14, 3), "1000");
-    EXPECT_EQ(editor->NumEdit1->Text(), QString());
-
     // Leaving the cell puts the line right.
     key(Qt::Key_Return);
     EXPECT_EQ(cell(14, 3), "");
-    EXPECT_EQ(doc.KINGAKU_KEI, 0);
+    EXPECT_EQ(doc.KINGAKU_KEI, 1000 * 10000);
+
+    start(10, 4);
+    key(Qt::Key_Backspace); // the whole value is selected on entry
+    EXPECT_EQ(cell(10, 4), "");
+    EXPECT_EQ(cell(14, 4), "1000");
+    EXPECT_EQ(editor->NumEdit1->Text(), QString());
+    type("3");
+    EXPECT_EQ(cell(14, 4), "1500");
+
+    // Leaving by the wheel or the mouse settles it as well.
+    start(12, 4);
+    key(Qt::Key_Escape);
+    wheel(view->viewport(), -120);
+    EXPECT_EQ(cell(14, 4), "");
 }
 
 TEST_F(SheetEditorTest, EscWithAPendingOperationPutsTheFirstOperandBack)
