@@ -214,11 +214,15 @@ void Estimate::setMemoVisible(bool show)
 {
     if (show == memoVisible())
         return;
+    // The memo column's room comes from the shape column; while that column
+    // is hidden it comes from the description instead, so the hidden column
+    // stays at -1 and shows again properly when the shape box is ticked.
+    const int donor = SG1.colWidth(col::Shape) > 0 ? col::Shape : col::Description;
     if (show) {
-        SG1.setColWidth(col::Shape, SG1.colWidth(col::Shape) - 61);
+        SG1.setColWidth(donor, SG1.colWidth(donor) - 61);
         SG1.setColWidth(col::Memo, 60);
     } else {
-        SG1.setColWidth(col::Shape, SG1.colWidth(col::Shape) + SG1.colWidth(col::Memo) + 1);
+        SG1.setColWidth(donor, SG1.colWidth(donor) + SG1.colWidth(col::Memo) + 1);
         SG1.setColWidth(col::Memo, 0);
     }
     notify(Change::Layout);

@@ -1,10 +1,10 @@
 #include "files/CompanySettingsTable.h"
 
 #include "files/Cp932.h"
+#include "files/IntText.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 
 namespace yorozu {
@@ -179,18 +179,7 @@ std::optional<int> parseInteger(std::string_view s)
 {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
-    if (!s.empty() && s.front() == '+') {
-        s.remove_prefix(1);
-        if (!s.empty() && s.front() == '-')
-            return std::nullopt;
-    }
-    if (s.empty())
-        return std::nullopt;
-    int value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size())
-        return std::nullopt;
-    return value;
+    return parseInt(s);
 }
 
 int readInteger(const SettingRow& row, std::string_view value, std::string_view def)

@@ -2,29 +2,17 @@
 
 #include "core/CommaText.h"
 #include "core/Estimate.h"
+#include "files/IntText.h"
 #include "files/ReadSetting.h"
 
-#include <charconv>
-#include <climits>
 
 namespace yorozu {
 
 int integerValue(std::string_view text, int fallback)
 {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    text.remove_prefix(i);
-    if (!text.empty() && text.front() == '+') {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-')
-            return fallback;
-    }
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return fallback;
-    return value;
+    return intOr(text, fallback);
 }
 
 int remarkRowsSetting(const std::filesystem::path& programDir)

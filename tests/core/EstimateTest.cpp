@@ -91,6 +91,25 @@ TEST(Estimate, MemoColumnWidthRule)
     EXPECT_EQ(e.SG1.colWidth(col::Memo), 0);
 }
 
+// With the shape column hidden, taking the memo's room from it would leave it
+// at -62, and ticking the shape box would then never show it again.
+TEST(Estimate, MemoColumnWithShapeHiddenTakesRoomFromDescription)
+{
+    Estimate e;
+    e.setMemoVisible(false);
+    e.SunpouClick(false);
+    const int description = e.SG1.colWidth(col::Description);
+    e.setMemoVisible(true);
+    EXPECT_EQ(e.SG1.colWidth(col::Shape), -1);
+    EXPECT_EQ(e.SG1.colWidth(col::Description), description - 61);
+    e.setMemoVisible(false);
+    EXPECT_EQ(e.SG1.colWidth(col::Shape), -1);
+    EXPECT_EQ(e.SG1.colWidth(col::Description), description);
+    e.setMemoVisible(true);
+    e.SunpouClick(true);
+    EXPECT_GT(e.SG1.colWidth(col::Shape), 0) << "the shape column shows again";
+}
+
 TEST(Estimate, ClearGoesBackToThirtyRows)
 {
     Estimate e;
