@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <limits>
+
 // The floating controls of the sheet and their look.
 namespace yorozu {
 
@@ -39,6 +41,7 @@ void SheetEditor::buildControls(QComboBox* unitList)
     Edit1 = new TLeftEdit(EditP);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFrame(false);
+    Edit1->setMaxLength(std::numeric_limits<int>::max()); // a cell has no length limit
     Edit1->move(1, 1);
     Edit1->installEventFilter(this);
     Edit1->setContextMenuPolicy(Qt::CustomContextMenu);

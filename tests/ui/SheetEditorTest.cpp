@@ -309,6 +309,21 @@ TEST_F(SheetEditorTest, WheelMovesTheSheetRowAndNothingOverTheHeaderFields)
     EXPECT_EQ(row(), 2);
 }
 
+TEST_F(SheetEditorTest, WheelOverAComputedColumnShowsItsTextWithoutStoring)
+{
+    doc.SG1.setCell(10, 6, "2");
+    doc.SG1.setCell(12, 6, "50");
+    doc.recalculateAll();
+    start(14, 5);
+    ASSERT_EQ(focus(), view);
+    wheel(view->viewport(), -120);
+    EXPECT_EQ(row(), 6);
+    EXPECT_EQ(focus(), editor->Edit1);
+    EXPECT_EQ(editor->Edit1->text(), QStringLiteral("100"));
+    type("9");
+    EXPECT_EQ(cell(14, 6), "100");
+}
+
 TEST_F(SheetEditorTest, WheelWithTheUnitListOpenDoesNothing)
 {
     start(11, 5);
