@@ -271,7 +271,7 @@ bool SheetEditor::keyEvent(QObject* watched, QKeyEvent* k)
 {
     const bool press = k->type() == QEvent::KeyPress;
     if (watched == sheet_)
-        return press && SG1KeyDown(k->key(), k->modifiers());
+        return press && SG1KeyDown(k->key(), k->modifiers(), k->text());
     if (watched == Edit1) {
         if (!press) {
             if (k->key() == Qt::Key_Up)

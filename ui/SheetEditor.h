@@ -150,7 +150,7 @@ private:
     void NumEdit1KeyPress(QChar& ch);
     void CB1Change();
     bool CB1KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    bool SG1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool SG1KeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     bool FormMouseWheel(QWidget* target, int angleDelta);
     bool keyEvent(QObject* watched, QKeyEvent* event);
     // Tab and Shift+Tab: the next / previous shown cell of the line, on to

@@ -190,10 +190,14 @@ bool SheetEditor::CB1KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 // ---- the sheet
 
-bool SheetEditor::SG1KeyDown(int key, Qt::KeyboardModifiers modifiers)
+bool SheetEditor::SG1KeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return tabMove(key == Qt::Key_Tab);
+    // Typing on a computed column changes nothing; the view's own search by
+    // the typed letters would jump to another row.
+    if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier)) && !text.isEmpty() && text.at(0).isPrint())
+        return true;
     if (key == Qt::Key_Home || key == Qt::Key_End) {
         FormKeyDown(key == Qt::Key_Home);
         return true;

@@ -476,9 +476,14 @@ TEST_F(SheetEditorTest, UnitListCommands)
 
 TEST_F(SheetEditorTest, SheetKeepsTheFocusOnTheComputedColumns)
 {
+    doc.SG1.setCell(10, 20, "1");
+    doc.SG1.setCell(12, 20, "7");
+    doc.recalculateAll();
     start(14, 3);
     EXPECT_EQ(focus(), view);
     EXPECT_EQ(editor->openEditor(), SheetEditorKind::None);
+    type("7"); // no search by the typed text
+    EXPECT_EQ(row(), 3);
     key(Qt::Key_Return);
     EXPECT_EQ(col(), 15);
     key(Qt::Key_Return);
