@@ -96,18 +96,18 @@ void SheetEditor::fitTextEditor(bool fromChange)
         }
         return;
     }
-    const int panelWidth = textWidth + 22;
+    // Never wider than the sheet: a longer text scrolls inside the editor,
+    // which keeps the caret in view.
+    const int panelWidth = std::min(textWidth + 22, std::max(cell.width(), windowWidth));
     int left = cell.x();
     if (cell.x() + panelWidth > windowWidth) {
         left = windowWidth - panelWidth - 10;
     } else if (fromChange && EditP->x() < cell.x()) {
         left = std::min(windowWidth - panelWidth - 10, cell.x());
     }
-    // A text wider than the sheet starts at its left edge and runs on
-    // hidden; the caret keeps the typed end in view.
     left = std::max(0, left);
     EditP->setGeometry(left, cell.y(), panelWidth, cell.height());
-    Edit1->resize(textWidth + 20, Edit1->height());
+    Edit1->resize(panelWidth - 2, Edit1->height());
 }
 
 void SheetEditor::INP_NUMERIC(int c, int row)

@@ -398,6 +398,13 @@ TEST_F(SheetEditorTest, LongTextGrowsTheEditorToTheRightInsideTheSheet)
     editor->Edit1->clear();
     type("x");
     EXPECT_EQ(editor->EditP->width(), view->visualRect(view->model()->index(1, 9)).width());
+
+    // Longer than the sheet is wide: the editor spans the sheet and scrolls.
+    std::string longText(300, 'w');
+    type(longText.c_str());
+    EXPECT_GE(editor->EditP->x(), 0);
+    EXPECT_LE(editor->EditP->geometry().right(), view->viewport()->width());
+    EXPECT_EQ(cell(9, 2), "x" + longText);
 }
 
 TEST_F(SheetEditorTest, InputMethodOpenOnTextColumnsOnly)
