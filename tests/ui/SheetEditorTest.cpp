@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "files/PickLists.h"
+
 using namespace yorozu;
 using yorozu::test::SheetEditorTest;
 
@@ -651,6 +653,29 @@ TEST_F(SheetEditorTest, TypingOnAThousandLineEstimateStaysQuick)
     EXPECT_EQ(cell(14, 500), "40800");
     EXPECT_EQ(cell(15, 519), "25200");
     EXPECT_LT(ms, 5000);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SheetEditorUnits, UnitListComesFromTheProgramFolder)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path folder(dir.path().toStdString());
+    ASSERT_TRUE(yorozu::COMBO_KAKIDASI(folder, yorozu::PickList::Tani, {"式", "個", "m"}).ok);
+    Estimate doc;
+    yorozu::test::FakeDialogs dialogs;
+    QWidget window;
+    yorozu::test::TinySheetModel model(doc);
+    auto* view = new QTableView(&window);
+    view->setModel(&model);
+    auto* editor = new SheetEditor(view, doc, folder, dialogs, {});
+    QStringList items;
+    for (int i = 0; i < editor->CB1->count(); ++i)
+        items << editor->CB1->itemText(i);
+    EXPECT_EQ(items, (QStringList{QStringLiteral("m"), QStringLiteral("個"), QStringLiteral("式")}));
+    EXPECT_EQ(editor->CB1->maxVisibleItems(), 18);
 }
 
 } // namespace
