@@ -13,7 +13,7 @@ const char* const kWork[] = {"配管工事", "電気配線", "内装仕上げ", 
 const char* const kItems[] = {"塩ビ管 VP", "ケーブル VVF", "石膏ボード", "合板", "コンクリート", "鉄筋 D13", "ガルバリウム鋼板", "シーリング材", "換気扇", "照明器具",
                               "スイッチプレート", "防水シート", "断熱材", "木材 杉", "アンカーボルト"};
 const char* const kShapes[] = {"φ20", "2.0mm×3C", "t=12.5 910×1820", "18N/㎡", "L=4000", "W600×H900", "", "50A", "100V 15W"};
-const char* const kUnits[] = {"式", "個", "m", "㎡", "本", "台", "箇所", "人工", "枚", "㎥"};
+const char* const kUnits[] = {"式", "個", "m", "㎡", "本", "台", "箇所", "人工", "枚", "m3"};
 
 // Raw engine output keeps the sequence the same on every standard library.
 struct Dice {

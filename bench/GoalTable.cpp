@@ -34,7 +34,9 @@ void GoalTableReporter::Finalize()
         const auto& t = it->second;
         auto at = [&](long n) { const auto f = t.find(n); return f == t.end() ? NAN : f->second; };
         const double big = at(10000);
-        bool miss = !(big <= g.maxMs);
+        // A floor row (no goal of its own) only shows what a ratio is taken against.
+        const bool floorRow = g.maxMs <= 0;
+        bool miss = !floorRow && !(big <= g.maxMs);
         std::string ratio = "";
         if (!g.floor.empty()) {
             const auto fl = msByFamily_.find(g.floor);
@@ -51,7 +53,7 @@ void GoalTableReporter::Finalize()
         const double growth = (big / 10000.0) / (at(300) / 300.0);
         const bool superlinear = growth > 2.0 && big > 0.05;
         char goal[32];
-        std::snprintf(goal, sizeof goal, "%.0f ms", g.maxMs);
+        std::snprintf(goal, sizeof goal, floorRow ? "-" : "%.0f ms", g.maxMs);
         std::printf("%-58s %9.3f %9.3f %9.3f %8s %8s %7.2f %s\n", g.caption.c_str(), at(300), at(3000), big, goal,
                     ratio.c_str(), growth, miss ? "MISS" : (superlinear ? "GROWS" : "ok"));
         misses += miss || superlinear;

@@ -26,6 +26,8 @@ const std::vector<Goal>& goals();
 // mark on every row that misses.
 class GoalTableReporter : public benchmark::ConsoleReporter {
 public:
+    using benchmark::ConsoleReporter::ConsoleReporter;
+
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
 

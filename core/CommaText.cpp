@@ -47,6 +47,8 @@ std::string encodeCommaText(const std::vector<std::string>& cells)
 std::vector<std::string> decodeCommaText(std::string_view line)
 {
     std::vector<std::string> items;
+    // A row has 18 cells: one allocation instead of five regrowths for every line of a file.
+    items.reserve(StringGrid::kColumns);
     size_t i = 0;
     const size_t n = line.size();
     auto skipBlanks = [&] {

@@ -1,0 +1,22 @@
+#include "bench/GoalTable.h"
+
+namespace yorozu::bench {
+
+// Goals at 10,000 lines, Release, one core. A floor row has no goal of its
+// own (maxMs 0); it is what a ratio row is measured against.
+const std::vector<Goal>& goals()
+{
+    static const std::vector<Goal> table = {
+        {"BM_LineRecalculation", "keystroke: KEISAN + URI_KEISAN + KEISAN_DISP", 1, "", 0},
+        {"BM_FullRecalculation", "KEISAN_ALL + KEISAN_DISP", 5, "", 0},
+        {"BM_PrintCopy", "SYOKEI_MAKE: subtotals at 3 levels, continuation rows", 20, "", 0},
+        {"BM_Survey", "SYUKEI_MAKE + SEKISAN_MAKE", 30, "", 0},
+        {"BM_ReadQte", "read .qte: TXT_DATA_READ2 + full recalculation", 30, "BM_ReadFloorIconv", 3},
+        {"BM_ReadFloorIconv", "  floor: iconv CP932 -> UTF-8 of the file's bytes", 0, "", 0},
+        {"BM_WriteQte", "save .qte: lines + atomic write (fsync, rename)", 20, "BM_WriteFloor", 3},
+        {"BM_WriteFloor", "  floor: plain open/write/close of as many bytes", 0, "", 0},
+    };
+    return table;
+}
+
+} // namespace yorozu::bench

@@ -1,0 +1,245 @@
+// Runs the built yorozu-cli on the committed estimates and compares its whole
+// output with the committed results, so that the companion keeps computing
+// what the window computes and keeps its interface (records, escapes, exit
+// statuses) stable for the scripts that call it.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kFixtures = fs::path(YOROZU_CLI_TESTS) / "fixtures";
+const fs::path kExpected = fs::path(YOROZU_CLI_TESTS) / "expected";
+
+std::string fileBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Run {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// A scratch folder per test, removed afterwards.
+class Scratch {
+public:
+    Scratch()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+        for (char& c : name)
+            if (c == '/')
+                c = '_';
+        dir_ = fs::temp_directory_path() / ("yorozu-cli-test-" + std::to_string(::getpid()) + "-" + name);
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    ~Scratch() { fs::remove_all(dir_); }
+    const fs::path& dir() const { return dir_; }
+
+private:
+    fs::path dir_;
+};
+
+// Runs the companion in the fixtures folder with standard output and error in files.
+Run runCli(const std::vector<std::string>& args, const Scratch& scratch)
+{
+    const fs::path outFile = scratch.dir() / "stdout";
+    const fs::path errFile = scratch.dir() / "stderr";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addchdir_np(&actions, kFixtures.c_str());
+    std::vector<std::string> all = {YOROZU_CLI_PATH};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    Run run;
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, YOROZU_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << YOROZU_CLI_PATH;
+        return run;
+    }
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    run.out = fileBytes(outFile);
+    run.err = fileBytes(errFile);
+    return run;
+}
+
+struct OutputCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* expected; // file of kExpected holding the whole standard output
+};
+
+// Each command on each estimate: the portrait one (print kind "小計", fraction
+// mode of SET3.INI, escapes in cells, a stale amount the read must recompute,
+// a continuation row) and the landscape one (print kind "積算", tax included,
+// the orientation's own fraction mode and keys, notes and closing lines,
+// double-byte characters whose second byte is 0x5C, the backslash).
+const OutputCase kOutputCases[] = {
+    {"subtotals_sheet", {"--program-dir", "program", "sheet", "subtotals.qte"}, "subtotals.sheet.txt"},
+    {"subtotals_totals", {"--program-dir", "program", "totals", "subtotals.qte"}, "subtotals.totals.txt"},
+    {"subtotals_print_copy", {"--program-dir", "program", "print-copy", "subtotals.qte"}, "subtotals.print-copy.txt"},
+    {"subtotals_survey", {"--program-dir", "program", "survey", "subtotals.qte"}, "subtotals.survey.txt"},
+    {"subtotals_messages", {"--program-dir", "program", "messages", "subtotals.qte"}, "subtotals.messages.txt"},
+    {"survey_sheet", {"--program-dir", "program", "sheet", "survey.qte"}, "survey.sheet.txt"},
+    {"survey_totals", {"--program-dir=program", "totals", "survey.qte"}, "survey.totals.txt"},
+    {"survey_print_copy", {"--program-dir", "program", "print-copy", "survey.qte"}, "survey.print-copy.txt"},
+    {"survey_survey", {"--program-dir", "program", "survey", "survey.qte"}, "survey.survey.txt"},
+    {"survey_messages", {"--program-dir", "program", "messages", "survey.qte"}, "survey.messages.txt"},
+    {"both_tax_boxes_messages", {"--program-dir", "program", "messages", "two-discounts.qte"},
+     "two-discounts.messages.txt"},
+    // Another folder: no company settings (truncation) and the profit ratio from SET2.INI.
+    {"profit_ratio_totals", {"--program-dir", "program-profit", "totals", "subtotals.qte"},
+     "subtotals.profit.totals.txt"},
+    {"profit_ratio_sheet", {"--program-dir", "program-profit", "sheet", "subtotals.qte"},
+     "subtotals.profit.sheet.txt"},
+};
+
+class CliOutput : public ::testing::TestWithParam<OutputCase> {};
+
+TEST_P(CliOutput, WholeOutputAsCommitted)
+{
+    Scratch scratch;
+    const auto run = runCli(GetParam().args, scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, fileBytes(kExpected / GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CliOutput, ::testing::ValuesIn(kOutputCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(CliMessages, GoToStandardErrorForOtherCommandsWithRealLineBreaks)
+{
+    Scratch scratch;
+    const auto run = runCli({"--program-dir", "program", "totals", "subtotals.qte"}, scratch);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "端数処理方法が現在の設定と異なります。\n\n読込みデータは [ 切り捨て ] です。\n"
+                       "現在の設定は　[ 四捨五入 ] です。\n\n変更が必要な場合は 「設定」 で変更してください。\n");
+    EXPECT_EQ(run.out.find("端数"), std::string::npos);
+}
+
+TEST(CliRewrite, WritesWhatSaveWritesAndIsStable)
+{
+    for (const char* name : {"subtotals", "survey"}) {
+        SCOPED_TRACE(name);
+        Scratch scratch;
+        const fs::path out = scratch.dir() / "out.qte";
+        auto run = runCli({"--program-dir", "program", "rewrite", std::string(name) + ".qte", out.string()}, scratch);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(run.out.empty());
+        const std::string written = fileBytes(out);
+        EXPECT_EQ(written, fileBytes(kExpected / (std::string(name) + ".rewrite.qte")));
+
+        // A rewritten file reads back to the same document and writes the same bytes.
+        const fs::path again = scratch.dir() / "again.qte";
+        run = runCli({"--program-dir", "program", "rewrite", out.string(), again.string()}, scratch);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(fileBytes(again), written);
+    }
+}
+
+TEST(CliRewrite, InPlaceKeepsTheFileWhole)
+{
+    Scratch scratch;
+    const fs::path file = scratch.dir() / "in-place.qte";
+    fs::copy_file(kFixtures / "subtotals.qte", file);
+    const auto run = runCli({"--program-dir", "program", "rewrite", file.string(), file.string()}, scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(fileBytes(file), fileBytes(kExpected / "subtotals.rewrite.qte"));
+}
+
+TEST(CliRewrite, UnwritableOutputFailsAndSaysSo)
+{
+    Scratch scratch;
+    const fs::path out = scratch.dir() / "no-such-folder" / "out.qte";
+    const auto run = runCli({"--program-dir", "program", "rewrite", "subtotals.qte", out.string()}, scratch);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(out.string()), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST(CliRefusal, TwoDiscountLinesStopThePrintCopyAndTheSurvey)
+{
+    for (const char* command : {"print-copy", "survey"}) {
+        SCOPED_TRACE(command);
+        Scratch scratch;
+        const auto run = runCli({"--program-dir", "program", command, "two-discounts.qte"}, scratch);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_NE(run.err.find("値引きが複数あります。\n処理を中止します。\n"), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliErrors, UnreadableEstimateNamesTheFile)
+{
+    for (const char* file : {"missing.qte", "program"}) {
+        SCOPED_TRACE(file);
+        Scratch scratch;
+        const auto run = runCli({"--program-dir", "program", "sheet", file}, scratch);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.err.find(file), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliErrors, UsageErrorsShowTheUsage)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"sheet"},
+        {"print", "subtotals.qte"},
+        {"rewrite", "subtotals.qte"},
+        {"sheet", "subtotals.qte", "extra"},
+        {"--program-dir"},
+        {"--colour", "sheet", "subtotals.qte"},
+        {"--program-dir", "no-such-folder", "sheet", "subtotals.qte"},
+    };
+    for (const auto& args : cases) {
+        std::string joined;
+        for (const auto& a : args)
+            joined += a + " ";
+        SCOPED_TRACE(joined);
+        Scratch scratch;
+        const auto run = runCli(args, scratch);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.err.find("usage: yorozu-cli"), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliErrors, HelpGoesToStandardOutput)
+{
+    Scratch scratch;
+    const auto run = runCli({"--help"}, scratch);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("usage: yorozu-cli", 0), 0u);
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#include "CliOptions.h"
+
+#include <map>
+#include <system_error>
+
+namespace yorozu::cli {
+
+namespace {
+
+const std::map<std::string, Command>& commandNames()
+{
+    static const std::map<std::string, Command> names = {
+        {"sheet", Command::Sheet},         {"totals", Command::Totals},   {"print-copy", Command::PrintCopy},
+        {"survey", Command::Survey},       {"rewrite", Command::Rewrite}, {"messages", Command::Messages},
+    };
+    return names;
+}
+
+ParseResult usageError(std::string why)
+{
+    ParseResult r;
+    r.error = std::move(why);
+    return r;
+}
+
+} // namespace
+
+std::string usageText()
+{
+    return "usage: yorozu-cli [--program-dir DIR] COMMAND FILE.qte [ARGS]\n"
+           "\n"
+           "Reads FILE.qte as the window does, recalculates it under the settings of DIR\n"
+           "(default: the folder of this program) and prints, as UTF-8 records of\n"
+           "TAB-separated cells (TAB, line break and backslash written as \\t, \\n, \\\\):\n"
+           "\n"
+           "  sheet            the data rows of the sheet, 18 cells each\n"
+           "  totals           the money fields, the total field and the status texts\n"
+           "  print-copy       the print copy with subtotal, total and continuation rows\n"
+           "  survey           the classification summary, a line \"--\", the survey copy\n"
+           "  rewrite OUT.qte  writes the estimate as Save writes it (number not advanced)\n"
+           "  messages         the messages shown while reading the file\n"
+           "\n"
+           "Exit status: 0 done, 1 the file cannot be read or written, 2 usage error,\n"
+           "3 the print copy refused (two discount lines).\n";
+}
+
+ParseResult parseArguments(const std::vector<std::string>& args, const std::filesystem::path& defaultProgramDir)
+{
+    CliOptions options;
+    options.programDir = defaultProgramDir;
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!optionsEnded && (a == "--help" || a == "-h")) {
+            ParseResult r;
+            r.helpRequested = true;
+            return r;
+        }
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && a == "--program-dir") {
+            if (i + 1 >= args.size())
+                return usageError("--program-dir needs a folder");
+            options.programDir = args[++i];
+        } else if (!optionsEnded && a.rfind("--program-dir=", 0) == 0) {
+            options.programDir = a.substr(sizeof("--program-dir=") - 1);
+        } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
+            return usageError("unknown option " + a);
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (options.programDir.empty())
+        return usageError("--program-dir needs a folder");
+    // A mistyped folder would otherwise read as "no settings" and quietly
+    // give the defaults' figures.
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.programDir, ec))
+        return usageError("program folder not found: " + options.programDir.string());
+    if (positional.empty())
+        return usageError("no command given");
+    const auto found = commandNames().find(positional[0]);
+    if (found == commandNames().end())
+        return usageError("unknown command " + positional[0]);
+    options.command = found->second;
+    const size_t wanted = options.command == Command::Rewrite ? 3 : 2;
+    if (positional.size() < 2)
+        return usageError("no estimate file given");
+    if (positional.size() < wanted)
+        return usageError("rewrite needs the output file");
+    if (positional.size() > wanted)
+        return usageError("too many arguments");
+    options.file = positional[1];
+    if (options.command == Command::Rewrite)
+        options.outFile = positional[2];
+    ParseResult r;
+    r.options = std::move(options);
+    return r;
+}
+
+} // namespace yorozu::cli

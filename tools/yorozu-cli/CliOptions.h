@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace yorozu::cli {
+
+enum class Command { Sheet, Totals, PrintCopy, Survey, Rewrite, Messages };
+
+struct CliOptions {
+    std::filesystem::path programDir; // the folder of the settings and lists
+    Command command = Command::Sheet;
+    std::filesystem::path file;       // the estimate read
+    std::filesystem::path outFile;    // rewrite only
+};
+
+struct ParseResult {
+    std::optional<CliOptions> options; // nothing on a usage error
+    std::string error;                 // why, for a usage error
+    bool helpRequested = false;        // --help: usage on standard output, status 0
+};
+
+// Parses the arguments after the program name. `defaultProgramDir` is the
+// folder of the executable, used when --program-dir is not given, as the
+// window does. A program folder that does not exist is a usage error.
+ParseResult parseArguments(const std::vector<std::string>& args, const std::filesystem::path& defaultProgramDir);
+
+std::string usageText();
+
+} // namespace yorozu::cli

@@ -1,0 +1,162 @@
+#include "Commands.h"
+
+#include "CellEscape.h"
+#include "LoadEstimate.h"
+
+#include "core/Estimate.h"
+#include "core/PrintCopy.h"
+#include "core/Survey.h"
+#include "files/CompanySettings.h"
+#include "files/CompanySettingsSlots.h"
+#include "files/EstimateLayout.h"
+#include "files/ReadSetting.h"
+#include "files/TextFile.h"
+
+#include <cstdint>
+#include <exception>
+#include <ostream>
+
+namespace yorozu::cli {
+
+namespace {
+
+// Messages are built for a message box with CR LF; a terminal wants LF.
+std::string forTerminal(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out += text[i];
+    }
+    return out;
+}
+
+void writeRows(const StringGrid& grid, int first, int last, std::ostream& out)
+{
+    for (int r = first; r <= last; ++r)
+        out << joinRecord(grid.row(r)) << '\n';
+}
+
+// A fixed-point money value (yen x 10,000) as a decimal with four decimals.
+std::string fixedText(std::int64_t value)
+{
+    const bool negative = value < 0;
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::string fraction = std::to_string(magnitude % 10000);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    return (negative ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction;
+}
+
+void writeTotals(const Estimate& doc, std::ostream& out)
+{
+    out << "KINGAKU_KEI=" << fixedText(doc.KINGAKU_KEI) << '\n'
+        << "KAZEI_KEI=" << fixedText(doc.KAZEI_KEI) << '\n'
+        << "GENKA_KEI=" << fixedText(doc.GENKA_KEI) << '\n'
+        << "ZEI_GAKU=" << fixedText(doc.ZEI_GAKU) << '\n'
+        << "ZEIKOMI_KEI=" << fixedText(doc.ZEIKOMI_KEI) << '\n'
+        << "TOTALKIN=" << doc.TOTALKIN << '\n';
+    for (int p = 2; p <= 7; ++p)
+        out << "PANEL" << p << '=' << doc.panels[static_cast<size_t>(p)] << '\n';
+}
+
+// The keys of the orientation's company settings the print copy depends on,
+// looked up as the print command looks them up.
+PrintCopySettings printCopySettings(const std::filesystem::path& programDir, int MUKI)
+{
+    const std::string file = companySettingsFileName(orientationOfMUKI(MUKI));
+    return PrintCopySettings::fromValues(ReadSetting(programDir, file, "[単価]="),
+                                         ReadSetting(programDir, file, "[消費税]="),
+                                         ReadSetting(programDir, file, "[つづく]="),
+                                         ReadSetting(programDir, file, "[備考枠]="));
+}
+
+int refused(const PrintCopyResult& result, std::ostream& err)
+{
+    err << forTerminal(result.message) << '\n';
+    return kExitRefused;
+}
+
+int rewrite(const Estimate& doc, const CliOptions& options, std::ostream& err)
+{
+    // Save's lines, remark rows included; the number is the window's to advance, not ours.
+    const auto lines = estimateFileLines(doc, remarkRowsSetting(options.programDir));
+    const auto written = writeTextLines(options.outFile, lines);
+    if (written)
+        return kExitOk;
+    err << "yorozu-cli: " << options.outFile.string() << ": 書き込めませんでした。";
+    if (!written.unmappable.empty())
+        err << " 保存できない文字: " << written.unmappable;
+    err << '\n';
+    return kExitFile;
+}
+
+int run(Estimate& doc, const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    switch (options.command) {
+    case Command::Sheet:
+        writeRows(doc.SG1, 1, doc.SG1_END(), out);
+        return kExitOk;
+    case Command::Totals:
+        writeTotals(doc, out);
+        return kExitOk;
+    case Command::PrintCopy: {
+        const auto result = SYOKEI_MAKE(doc, printCopySettings(options.programDir, doc.MUKI));
+        if (!result.completed)
+            return refused(result, err);
+        writeRows(doc.SGP, 1, doc.SGP.rowCount() - 1, out);
+        return kExitOk;
+    }
+    case Command::Survey: {
+        const auto settings = printCopySettings(options.programDir, doc.MUKI);
+        const auto result = SYUKEI_MAKE(doc, settings);
+        if (!result.completed)
+            return refused(result, err);
+        SEKISAN_MAKE(doc, settings);
+        writeRows(doc.SG_KEI, 1, doc.SG_KEI.rowCount() - 1, out);
+        out << "--\n";
+        writeRows(doc.SGS, 1, doc.SGS.rowCount() - 1, out);
+        return kExitOk;
+    }
+    case Command::Rewrite:
+        return rewrite(doc, options, err);
+    case Command::Messages:
+        return kExitOk;
+    }
+    return kExitUsage;
+}
+
+} // namespace
+
+int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    Estimate doc;
+    const auto loaded = loadEstimate(doc, options.programDir, options.file);
+    for (const auto& m : loaded.messages) {
+        if (options.command == Command::Messages)
+            out << escapeCell(m) << '\n';
+        else
+            err << forTerminal(m) << '\n';
+    }
+    if (!loaded.ok) {
+        err << "yorozu-cli: " << forTerminal(loaded.error) << '\n';
+        return kExitFile;
+    }
+    int status = kExitOk;
+    try {
+        status = run(doc, options, out, err);
+    } catch (const std::exception& e) {
+        // A settings file that exists but cannot be read ends the command, as in the window.
+        err << "yorozu-cli: " << forTerminal(e.what()) << '\n';
+        return kExitFile;
+    }
+    out.flush();
+    if (!out) {
+        err << "yorozu-cli: 標準出力に書き込めませんでした。\n";
+        return kExitFile;
+    }
+    return status;
+}
+
+} // namespace yorozu::cli

@@ -1,0 +1,80 @@
+#include "LoadEstimate.h"
+
+#include "core/Estimate.h"
+#include "files/EstimateRead.h"
+#include "files/Set2File.h"
+#include "files/WindowCompanySettings.h"
+
+#include <exception>
+
+namespace yorozu::cli {
+
+namespace {
+
+// The part of the window's start-up that shapes the document: the options
+// "SET2.INI" keeps between runs and the grid layout that follows them.
+void applySet2(Estimate& doc, const Set2Settings& s)
+{
+    doc.setGYOUKAN(s.GYOUKAN);
+    doc.setPRN_S(s.PRN_S);
+    if (!s.Sunpou)
+        doc.SunpouClick(false);
+    doc.setMUKI(s.MUKI);
+    doc.KAKERITU = s.KAKERITU;
+    doc.MARUME = s.MARUME;
+    doc.memoMode = s.memoMode;
+    doc.RIEKI_RITU = s.RIEKI_RITU;
+    // The sheet's numeric editor starts with 2 decimals and changes only while it edits a cell.
+    doc.editorDecimals = 2;
+    setUpSheetGrid(doc.SG1, doc.Sunpou);
+    setUpPrintCopyGrid(doc.SGP, doc.Sunpou);
+    setUpSurveyGrid(doc.SGS, doc.Sunpou);
+    setUpPartsGrid(doc.SG2, doc.Sunpou);
+    setUpTotalsGrid(doc.SG_KEI, doc.Sunpou);
+}
+
+void readCompanySettings(Estimate& doc, const std::filesystem::path& programDir)
+{
+    applyWindowCompanySettings(readWindowCompanySettings(programDir, doc.MUKI, doc.memoMode), doc);
+}
+
+} // namespace
+
+LoadResult loadEstimate(Estimate& doc, const std::filesystem::path& programDir, const std::filesystem::path& file)
+{
+    LoadResult result;
+    try {
+        applySet2(doc, SET2_YOMIKOMI(programDir, Set2Screen{}).settings);
+        readCompanySettings(doc, programDir);
+        doc.recalculateAll();
+    } catch (const std::exception& e) {
+        result.ok = false;
+        result.error = std::string("設定ファイルを読み込めませんでした。\n") + programDir.string() + "\n" + e.what();
+        return result;
+    }
+
+    // The orientation's click rule: a file that turns the paper makes the
+    // window read that orientation's settings at once, so the fraction-mode
+    // comparison further down the read and the recalculation at its end both
+    // see the new orientation's HASU_MODE. A settings file that cannot be
+    // read throws out of the read, which reports it.
+    int loadedMuki = doc.MUKI;
+    doc.addListener([&doc, &programDir, &loadedMuki](Change change) {
+        if (change != Change::Options || doc.MUKI == loadedMuki)
+            return;
+        loadedMuki = doc.MUKI;
+        readCompanySettings(doc, programDir);
+        doc.recalculateAll();
+    });
+
+    doc.clear();
+    auto read = TXT_DATA_READ2(doc, file, programDir);
+    result.messages = std::move(read.messages);
+    if (!read.ok) {
+        result.ok = false;
+        result.error = read.error;
+    }
+    return result;
+}
+
+} // namespace yorozu::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+namespace yorozu {
+
+class TYorozu;
+
+// The window sees every key before the focused control: Esc and Shift are
+// remembered, Enter walks the header fields (Shift+Enter back, but not from
+// KNAME), and Home and End take the sheet's cursor to its first or last row.
+class WindowKeys : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowKeys(TYorozu& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool isEditField(QWidget* w) const;
+
+    TYorozu& window_;
+};
+
+} // namespace yorozu
