@@ -154,6 +154,9 @@ void SheetEditor::focusSheet()
 
 void SheetEditor::openForCurrent(bool giveFocus)
 {
+    // A sheet without a current cell starts on column 1 of the first line.
+    if (!sheet_->currentIndex().isValid())
+        setCurrent(col::Dai, 1);
     const int c = currentCol();
     const int row = currentRow();
     QWidget* target = nullptr;

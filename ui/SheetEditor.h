@@ -72,6 +72,9 @@ public:
     std::function<void(int step)> partsWheel;
     // The system beep ("非課税マーク"); tests count it.
     std::function<void()> beep;
+    // The editor colour of the display settings, read whenever an editor
+    // opens (the settings may have changed it).
+    std::function<QColor()> editorColor;
 
     // ---- state
     Enzan& enzan() { return enzan_; }

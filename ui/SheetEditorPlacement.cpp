@@ -46,6 +46,11 @@ void SheetEditor::showOnly(QWidget* shown, QWidget* focusTarget)
     // Filters installed later on the application run first; installing ours
     // again puts it back in front of them.
     qApp->installEventFilter(windowFilter_);
+    if (editorColor) {
+        const QColor wanted = editorColor();
+        if (wanted.isValid() && wanted != editorColor_)
+            setEditorColor(wanted);
+    }
     shown->show();
     shown->raise();
     QWidget* f = QApplication::focusWidget();

@@ -6,6 +6,7 @@
 #include "ui/HeaderFields.h"
 #include "ui/OptionControls.h"
 #include "ui/PickListCommands.h"
+#include "ui/SheetEditor.h"
 #include "ui/SheetModel.h"
 #include "ui/SheetView.h"
 #include "ui/StatusPanels.h"
@@ -134,6 +135,20 @@ void TYorozu::buildWidgets()
     connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
 
     windowKeys_ = new WindowKeys(*this);
+
+    // The in-place editors of the sheet; the unit combo stays the window's
+    // CB1 with its pick list.
+    sheetEditor_ = new SheetEditor(
+        sheet_, estimate_, programDir_, dialogs_,
+        [this](int gridRow) {
+            if (gridRow > 0)
+                sheetModel_->rowChanged(gridRow);
+            else
+                sheetModel_->cellsChanged();
+        },
+        CB1);
+    sheetEditor_->editorColor = [this] { return fromWinColor(state_.colors[ColorTable::Editor]); };
+    hooks_.ENZAN = [this] { sheetEditor_->ENZAN(); };
 }
 
 void TYorozu::onDocumentChange(Change change)

@@ -1,0 +1,80 @@
+#include "WindowFixture.h"
+
+#include "controls/LeftEdit.h"
+#include "controls/SaNumEdit.h"
+#include "ui/HeaderFields.h"
+#include "ui/SheetEditor.h"
+#include "ui/SheetView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace yorozu::test {
+namespace {
+
+using SheetEditingWindowTest = WindowTest;
+
+// A clerk types a whole line in the main window without the mouse: the
+// window's own Enter handling of edit fields stays out of the cells, the
+// unit goes through the window's unit list, and the total follows.
+TEST_F(SheetEditingWindowTest, ALineTypedWithTheKeyboardReachesTheTotals)
+{
+    auto& win = start();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    auto& ed = win.sheetEditor();
+    EXPECT_EQ(ed.CB1, win.CB1);
+    win.sheet().setFocus();
+    ed.moveTo(col::Description, 1);
+    auto typeHere = [](const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text)); };
+    auto enter = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); };
+
+    typeHere("Bolt");
+    enter();
+    EXPECT_EQ(win.sheet().currentCol(), col::Shape);
+    typeHere("M8x40");
+    enter();
+    ASSERT_EQ(QApplication::focusWidget(), ed.NumEdit1);
+    typeHere("3");
+    enter();
+    ASSERT_TRUE(ed.CB1->isVisible());
+    typeHere("pc");
+    enter();
+    typeHere("1980");
+    EXPECT_EQ(doc().SG1.cell(col::Amount, 1), "5940");
+    EXPECT_TRUE(win.header().TOTALKIN->text().contains(QStringLiteral("5,940")));
+    enter();
+    typeHere("1200");
+    enter();
+    EXPECT_EQ(win.sheet().currentCol(), col::Memo);
+    enter();
+    EXPECT_EQ(win.sheet().currentGridRow(), 2);
+    EXPECT_EQ(win.sheet().currentCol(), col::Dai);
+    EXPECT_EQ(QApplication::focusWidget(), ed.Edit1);
+
+    const auto& g = doc().SG1;
+    EXPECT_EQ(g.cell(col::Description, 1), "Bolt");
+    EXPECT_EQ(g.cell(col::Shape, 1), "M8x40");
+    EXPECT_EQ(g.cell(col::Unit, 1), "pc");
+    EXPECT_EQ(g.cell(col::CostTotal, 1), "3600");
+    EXPECT_EQ(g.cell(col::Rate, 1), "60.6");
+}
+
+TEST_F(SheetEditingWindowTest, HomeAndEndOfTheWindowCompleteThePendingOperation)
+{
+    auto& win = start();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    auto& ed = win.sheetEditor();
+    win.sheet().setFocus();
+    ed.moveTo(col::UnitPrice, 4);
+    QTest::keyClicks(ed.NumEdit1, QStringLiteral("25*4"));
+    QTest::keyClick(ed.NumEdit1, Qt::Key_End);
+    EXPECT_EQ(doc().SG1.cell(col::UnitPrice, 4), "100");
+    EXPECT_EQ(win.sheet().currentGridRow(), doc().SG1.rowCount() - 1);
+    EXPECT_FALSE(ed.SIKI->isVisible());
+}
+
+} // namespace
+} // namespace yorozu::test
