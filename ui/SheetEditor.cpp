@@ -83,6 +83,10 @@ SheetEditor::SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem:
         return keyEvent(watched, static_cast<QKeyEvent*>(e));
     });
     qApp->installEventFilter(windowFilter_);
+    estimate_.addListener([this, alive = std::weak_ptr<bool>(alive_)](Change change) {
+        if (change == Change::Cells && !alive.expired())
+            syncOpenEditor();
+    });
     // A column resized under an open editor takes the editor along.
     connect(sheet_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeOpenEditor(); });
 }
@@ -208,6 +212,37 @@ void SheetEditor::reloadOpenEditor()
         INP_NUMERIC(currentCol(), currentRow());
         break;
     default:
+        break;
+    }
+}
+
+void SheetEditor::syncOpenEditor()
+{
+    const SheetEditorKind open = openEditor();
+    if (open == SheetEditorKind::None || loading_)
+        return;
+    if (editRow_ >= estimate_.SG1.rowCount()) {
+        hideEditors();
+        return;
+    }
+    const std::string& text = estimate_.SG1.cell(editCol_, editRow_);
+    switch (open) {
+    case SheetEditorKind::Text:
+        // The computed columns under the wheel's editor are never stored.
+        if (textEditorStores(editCol_) && cellToEditor(text) != Edit1->text())
+            INP_EDIT(editCol_, editRow_);
+        break;
+    case SheetEditorKind::Numeric:
+        // While an operation is pending the cell keeps the first operand and
+        // the editor the second.
+        if (!enzan_.pending() && QString::fromStdString(text) != NumEdit1->Text())
+            INP_NUMERIC(editCol_, editRow_);
+        break;
+    case SheetEditorKind::Unit:
+        if (cellToEditor(text) != CB1->currentText())
+            INP_CB1(editCol_, editRow_);
+        break;
+    case SheetEditorKind::None:
         break;
     }
 }

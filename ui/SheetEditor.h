@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QKeyEvent;
@@ -143,6 +144,10 @@ private:
     // The line left as it was by Esc or Backspace is put right once the
     // cursor or the focus leaves it.
     void settleStaleLine();
+    // After a command outside the editors rewrote the sheet (row commands,
+    // loading, pasting), the open editor shows its cell again, so that the
+    // next keystroke does not write an old text into a shifted row.
+    void syncOpenEditor();
 
     // Editor events.
     void Edit1Change();
@@ -177,6 +182,7 @@ private:
     int staleRow_ = 0;       // a row whose numeric cell was emptied without recalculation
     int wheelRest_ = 0;      // wheel angle not yet turned into a row
     QObject* windowFilter_ = nullptr;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true); // the document's listener outlives us
 };
 
 } // namespace yorozu

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -149,6 +150,21 @@ void TYorozu::buildWidgets()
         CB1);
     sheetEditor_->editorColor = [this] { return fromWinColor(state_.colors[ColorTable::Editor]); };
     hooks_.ENZAN = [this] { sheetEditor_->ENZAN(); };
+    // The sheet's menu also carries the row commands, on the current row.
+    QMenu* cellMenu = sheetEditor_->PopupMenu1;
+    cellMenu->addSeparator();
+    QAction* N13 = cellMenu->addAction(QStringLiteral("行挿入"));
+    N13->setObjectName(QStringLiteral("N13"));
+    connect(N13, &QAction::triggered, this, [this] {
+        guarded("N13Click", [this] { commands::insertRow(*this); });
+        sheetEditor_->focusSheet();
+    });
+    QAction* N14 = cellMenu->addAction(QStringLiteral("行削除"));
+    N14->setObjectName(QStringLiteral("N14"));
+    connect(N14, &QAction::triggered, this, [this] {
+        guarded("N14Click", [this] { commands::deleteRow(*this); });
+        sheetEditor_->focusSheet();
+    });
 }
 
 void TYorozu::onDocumentChange(Change change)

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace yorozu::test {
 namespace {
@@ -74,6 +75,27 @@ TEST_F(SheetEditingWindowTest, HomeAndEndOfTheWindowCompleteThePendingOperation)
     EXPECT_EQ(doc().SG1.cell(col::UnitPrice, 4), "100");
     EXPECT_EQ(win.sheet().currentGridRow(), doc().SG1.rowCount() - 1);
     EXPECT_FALSE(ed.SIKI->isVisible());
+}
+
+TEST_F(SheetEditingWindowTest, RowInsertFromTheSheetMenuLeavesTheEditorOnTheEmptyRow)
+{
+    auto& win = start();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    auto& ed = win.sheetEditor();
+    doc().SG1.setCell(col::Description, 3, "Bolt");
+    win.sheet().setFocus();
+    ed.moveTo(col::Description, 3);
+    auto* N13 = ed.PopupMenu1->findChild<QAction*>(QStringLiteral("N13"));
+    ASSERT_NE(N13, nullptr);
+    N13->trigger();
+    EXPECT_EQ(doc().SG1.rowCount(), 32);
+    EXPECT_EQ(doc().SG1.cell(col::Description, 4), "Bolt");
+    EXPECT_EQ(QApplication::focusWidget(), ed.Edit1);
+    EXPECT_EQ(ed.Edit1->text(), QString());
+    QTest::keyClicks(ed.Edit1, QStringLiteral("Nut"));
+    EXPECT_EQ(doc().SG1.cell(col::Description, 3), "Nut");
+    EXPECT_EQ(doc().SG1.cell(col::Description, 4), "Bolt");
 }
 
 } // namespace

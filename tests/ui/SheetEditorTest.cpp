@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "core/RowOps.h"
 #include "files/PickLists.h"
 
 using namespace yorozu;
@@ -550,6 +551,25 @@ TEST(SheetEditorLifetime, WindowClosedWithAnEditorOpen)
     QTest::keyClicks(editor->NumEdit1, QStringLiteral("5*"));
     window.reset();
     SUCCEED();
+}
+
+TEST_F(SheetEditorTest, ARowInsertedUnderTheOpenEditorIsNotOverwritten)
+{
+    doc.SG1.setCell(7, 5, "Bolt");
+    start(7, 5);
+    ASSERT_EQ(editor->Edit1->text(), QStringLiteral("Bolt"));
+    SG_INS(doc.SG1, 5); // a row command of the window
+    doc.notify(Change::Cells);
+    EXPECT_EQ(editor->Edit1->text(), QString());
+    type("Nut");
+    EXPECT_EQ(cell(7, 5), "Nut");
+    EXPECT_EQ(cell(7, 6), "Bolt");
+
+    doc.SG1.setCell(12, 8, "300");
+    start(12, 8);
+    SG_DEL(doc.SG1, 8);
+    doc.notify(Change::Cells);
+    EXPECT_EQ(editor->NumEdit1->Text(), QString());
 }
 
 TEST_F(SheetEditorTest, RightButtonLeavesTheCursorWhereItIs)
