@@ -93,6 +93,8 @@ void SheetEditor::N9Click()
 {
     const int c = currentCol();
     const int row = currentRow();
+    if (c < col::Dai)
+        return; // the row numbers are the program's
     std::string text = editorToCell(QGuiApplication::clipboard()->text());
     // A number cell takes the number the numeric editor would have accepted
     // ("1,234" is 1234), and column 1 keeps its reserved marks out, so that
@@ -111,6 +113,8 @@ void SheetEditor::N12Click()
 {
     const int c = currentCol();
     const int row = currentRow();
+    if (c < col::Dai)
+        return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(estimate_.SG1.cell(c, row)));
     estimate_.SG1.setCell(c, row, std::string());
     // An emptied quantity or price must not leave its old amount behind.

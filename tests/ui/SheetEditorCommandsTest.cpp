@@ -104,6 +104,12 @@ TEST_F(SheetEditorTest, CellCommandsCopyPasteAndDelete)
     EXPECT_EQ(cell(14, 4), "");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1500"));
 
+    // The row numbers are not cells to paste into or delete.
+    view->setCurrentIndex(view->model()->index(3, 0));
+    editor->N9Click();
+    editor->N12Click();
+    EXPECT_EQ(cell(0, 4), "4");
+
     // Line breaks never reach a cell.
     start(7, 4);
     QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthree"));
