@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QWheelEvent>
 
 namespace yorozu::test {
 namespace {
@@ -96,6 +97,29 @@ TEST_F(SheetEditingWindowTest, RowInsertFromTheSheetMenuLeavesTheEditorOnTheEmpt
     QTest::keyClicks(ed.Edit1, QStringLiteral("Nut"));
     EXPECT_EQ(doc().SG1.cell(col::Description, 3), "Nut");
     EXPECT_EQ(doc().SG1.cell(col::Description, 4), "Bolt");
+}
+
+TEST_F(SheetEditingWindowTest, AClickOpensTheCellsEditorAndTheWheelSparesTheHeader)
+{
+    auto& win = start();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    auto& ed = win.sheetEditor();
+    auto& sheet = win.sheet();
+    QTest::mouseClick(sheet.viewport(), Qt::LeftButton, {}, sheet.cellRect(col::UnitPrice, 3).center());
+    EXPECT_EQ(sheet.currentCol(), col::UnitPrice);
+    EXPECT_EQ(sheet.currentGridRow(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), ed.NumEdit1);
+
+    auto* customer = win.header().KNAME;
+    customer->addItems({QStringLiteral("A"), QStringLiteral("B")});
+    customer->setCurrentIndex(0);
+    const QPointF at(customer->width() / 2.0, customer->height() / 2.0);
+    QWheelEvent wheel(at, customer->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(customer, &wheel);
+    EXPECT_EQ(customer->currentIndex(), 0);
+    EXPECT_EQ(sheet.currentGridRow(), 3);
 }
 
 } // namespace
