@@ -87,6 +87,9 @@ SheetEditor::SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem:
         if (change == Change::Cells && !alive.expired())
             syncOpenEditor();
     });
+    // The headings are no cells: a click on one selects no column and moves
+    // no cursor (widths are still dragged).
+    sheet_->horizontalHeader()->setSectionsClickable(false);
     // A column resized under an open editor takes the editor along.
     connect(sheet_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeOpenEditor(); });
 }

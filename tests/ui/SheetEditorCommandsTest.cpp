@@ -263,10 +263,15 @@ TEST_F(SheetEditorTest, ARowInsertedUnderTheOpenEditorIsNotOverwritten)
     EXPECT_EQ(editor->NumEdit1->Text(), QString());
 }
 
-TEST_F(SheetEditorTest, RightButtonLeavesTheCursorWhereItIs)
+TEST_F(SheetEditorTest, RightButtonAndHeadingsLeaveTheCursorWhereItIs)
 {
     start(7, 2);
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, cellCenter(12, 6));
+    EXPECT_EQ(col(), 7);
+    EXPECT_EQ(row(), 2);
+    auto* heading = view->horizontalHeader();
+    QTest::mouseClick(heading->viewport(), Qt::LeftButton, {},
+                      QPoint(heading->sectionViewportPosition(12) + 5, heading->height() / 2));
     EXPECT_EQ(col(), 7);
     EXPECT_EQ(row(), 2);
 }
