@@ -139,7 +139,8 @@ private:
     // Applies a move of the rules: appends the row, moves the cursor, and
     // either keeps the open editor on the new cell or focuses the sheet.
     void applyMove(const CellMove& move, SheetEditorKind keep);
-    void finishLine(const CellMove& move, bool fromNumeric);
+    // The end of a line: the parts panel takes over when it is in use.
+    void finishLine(bool fromNumeric);
     void written(int row);
     // The line left as it was by Esc or Backspace is put right once the
     // cursor or the focus leaves it.

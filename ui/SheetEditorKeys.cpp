@@ -36,9 +36,8 @@ void SheetEditor::applyMove(const CellMove& move, SheetEditorKind keep)
         INP_NUMERIC(move.col, move.row);
 }
 
-void SheetEditor::finishLine(const CellMove& move, bool fromNumeric)
+void SheetEditor::finishLine(bool fromNumeric)
 {
-    (void)move;
     if (partsPanelInUse && partsPanelInUse() && handToParts) {
         // The panel may have closed itself on the way: the focus never stays
         // on a control that is not shown, nor wanders to another field.
@@ -113,7 +112,7 @@ bool SheetEditor::Edit1KeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (move->keepEditor)
         return true;
     if (move->endOfLine)
-        finishLine(*move, false);
+        finishLine(false);
     else
         focusSheet();
     return true;

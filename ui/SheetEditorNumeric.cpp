@@ -91,7 +91,7 @@ void SheetEditor::NumEdit1KeyDown(int& key, Qt::KeyboardModifiers modifiers)
     if (move->keepEditor)
         return;
     if (move->endOfLine)
-        finishLine(*move, true);
+        finishLine(true);
     else
         focusSheet();
 }
