@@ -24,6 +24,13 @@ public:
     // Reading outside the grid gives the empty text; writing outside it is ignored.
     const std::string& cell(int col, int row) const;
     void setCell(int col, int row, std::string text);
+    // The cell's text to fill in place (keeping its buffer); nullptr outside the grid.
+    std::string* cellText(int col, int row)
+    {
+        if (row < 0 || row >= rowCount() || col < 0 || col >= colCount_)
+            return nullptr;
+        return &rows_[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    }
 
     const std::vector<std::string>& row(int r) const { return rows_.at(static_cast<size_t>(r)); }
     void clearRow(int r);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // The byte classes of code page 932 and the private-use characters that
 // carry the bytes it leaves undefined, shared by the decoder, the encoder and
@@ -15,6 +17,23 @@ constexpr bool isLeadByte(std::uint8_t b)
 constexpr bool isTrailByte(std::uint8_t b)
 {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+// Length of the run of ASCII bytes at p (the same in code page 932 and
+// UTF-8), eight at a time while it lasts: most of a file is ASCII.
+inline std::size_t asciiRunLength(const unsigned char* p, std::size_t n)
+{
+    std::size_t i = 0;
+    while (i + 8 <= n) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        if (word & 0x8080808080808080u)
+            break;
+        i += 8;
+    }
+    while (i < n && p[i] < 0x80)
+        ++i;
+    return i;
 }
 
 // Windows reads 0x80 as U+0080 and 0xA0, 0xFD, 0xFE, 0xFF as U+F8F0..U+F8F3;

@@ -1,8 +1,9 @@
 #include "files/Cp932.h"
 
 #include "files/Cp932Bytes.h"
-#include "files/Cp932Iconv.h"
-#include "files/Utf8.h"
+#include "files/Cp932Tables.h"
+
+#include <cstring>
 
 namespace yorozu::cp932 {
 
@@ -11,63 +12,93 @@ namespace {
 using detail::isLeadByte;
 using detail::isTrailByte;
 
-void appendCarried(std::string& out, unsigned char b)
+// Writes the UTF-8 of a character below U+10000; returns the end.
+char* put(char* out, char32_t cp)
 {
-    utf8::append(out, detail::carriedCodePoint(b));
+    if (cp < 0x80) {
+        *out++ = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
 }
 
-// A stretch of non-ASCII characters goes to iconv whole; where it stops, the
-// bytes it refused are carried and the rest of the stretch goes on.
-void decodeRun(std::string_view run, std::string& out)
+char* putCarried(char* out, unsigned char b)
 {
-    while (!run.empty()) {
-        if (detail::decodeChunk(run, out) == detail::Stop::done)
-            return;
-        const auto b = static_cast<unsigned char>(run[0]);
-        if (isLeadByte(b) && run.size() >= 2 && isTrailByte(static_cast<unsigned char>(run[1]))) {
-            // A well-formed pair the table leaves empty: both bytes belong
-            // to it, as for any reader of the code page.
-            appendCarried(out, b);
-            appendCarried(out, static_cast<unsigned char>(run[1]));
-            run.remove_prefix(2);
-        } else {
-            // 0x80, 0xA0, 0xFD..0xFF, or a lead byte at the end or before a
-            // byte that cannot follow it (which then stands on its own).
-            appendCarried(out, b);
-            run.remove_prefix(1);
-        }
-    }
+    return put(out, detail::carriedCodePoint(b));
+}
+
+char* put(char* out, const detail::DecodedCode& d)
+{
+    std::memcpy(out, d.bytes, sizeof d.bytes);
+    return out + d.length;
 }
 
 } // namespace
 
 void decodeAppend(std::string_view bytes, std::string& out)
 {
+    // Fetched at the first byte that needs it: ASCII alone never asks iconv,
+    // so it reads even where glibc lacks the code page.
+    const detail::Tables* t = nullptr;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
+    // A byte becomes at most three UTF-8 bytes, and the memcpy of an entry
+    // writes four: room for the worst case first, trimmed at the end.
+    const std::size_t used = out.size();
+    out.resize(used + n * 3 + 1);
+    char* const begin = out.data();
+    char* o = begin + used;
     std::size_t i = 0;
     while (i < n) {
         // Most of what we read is ASCII (numbers, commas, keys): copy it as is.
-        std::size_t j = i;
-        while (j < n && p[j] < 0x80)
-            ++j;
-        out.append(bytes.data() + i, j - i);
-        if (j == n)
-            break;
-        i = j;
-        // The run ends before the next ASCII byte that starts a character;
-        // a trail byte in the ASCII range belongs to its lead byte.
-        while (j < n && p[j] >= 0x80)
-            j += (isLeadByte(p[j]) && j + 1 < n) ? 2 : 1;
-        decodeRun(bytes.substr(i, j - i), out);
-        i = j;
+        const std::size_t ascii = detail::asciiRunLength(p + i, n - i);
+        std::memcpy(o, p + i, ascii);
+        o += ascii;
+        i += ascii;
+        if (i < n && t == nullptr)
+            t = &detail::tables();
+        while (i < n && p[i] >= 0x80) {
+            const unsigned char b = p[i];
+            if (!isLeadByte(b)) {
+                const auto& d = t->single[b];
+                o = d.length != 0 ? put(o, d) : putCarried(o, b);
+                ++i;
+                continue;
+            }
+            if (i + 1 < n) {
+                const unsigned char second = p[i + 1];
+                const auto& d = t->pair(b, second);
+                if (d.length != 0) {
+                    o = put(o, d);
+                    i += 2;
+                    continue;
+                }
+                if (isTrailByte(second)) {
+                    // A well-formed pair the table leaves empty: both bytes
+                    // belong to it, as for any reader of the code page.
+                    o = putCarried(putCarried(o, b), second);
+                    i += 2;
+                    continue;
+                }
+            }
+            // A lead byte at the end or before a byte that cannot follow it
+            // (which then stands on its own).
+            o = putCarried(o, b);
+            ++i;
+        }
     }
+    out.resize(static_cast<std::size_t>(o - begin));
 }
 
 std::string decode(std::string_view bytes)
 {
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
     decodeAppend(bytes, out);
     return out;
 }

@@ -1,14 +1,15 @@
 #include "files/Cp932.h"
 
 #include "files/Cp932Bytes.h"
-#include "files/Cp932Iconv.h"
+#include "files/Cp932Tables.h"
 #include "files/Utf8.h"
+
+#include <cstring>
 
 namespace yorozu::cp932 {
 
 namespace {
 
-constexpr std::size_t kShortAscii = 16;
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD"; // names a malformed UTF-8 byte
 
 void addUnmappable(std::string& list, std::string_view ch)
@@ -18,81 +19,58 @@ void addUnmappable(std::string& list, std::string_view ch)
         list += ch;
 }
 
-// glibc maps some characters one way only and says nothing about it, so what
-// was encoded is decoded again and must give back the same text.
-bool roundTrips(std::string_view bytes, std::string_view utf8)
-{
-    thread_local std::string scratch;
-    scratch.clear();
-    decodeAppend(bytes, scratch);
-    return scratch == utf8;
-}
-
-bool encodeOne(std::string_view ch, std::string& out)
-{
-    const auto mark = out.size();
-    std::string_view in = ch;
-    if (detail::encodeChunk(in, out) == detail::Stop::done
-        && roundTrips(std::string_view(out).substr(mark), ch))
-        return true;
-    out.resize(mark);
-    return false;
-}
-
-// Reused by the calls of one thread: most calls are one short line each.
-std::string& pendingBuffer()
-{
-    thread_local std::string buffer;
-    return buffer;
-}
-
 class Encoder {
 public:
     Encoder(std::string& out, std::string& unmappable)
-        : out_(out), unmappable_(unmappable), start_(out.size()), pending_(pendingBuffer())
+        : out_(out), unmappable_(unmappable), start_(out.size())
     {
-        pending_.clear();
     }
 
     bool run(std::string_view utf8)
     {
+        // The code page form is never longer than the UTF-8: room for it
+        // first, trimmed at the end.
+        out_.resize(start_ + utf8.size());
+        char* const begin = out_.data();
+        char* o = begin + start_;
+        const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+        const std::size_t n = utf8.size();
         std::size_t i = 0;
-        while (i < utf8.size()) {
-            if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-                // ASCII is copied as is; a short piece between other
-                // characters rides along with them to save iconv calls.
-                auto j = i + 1;
-                while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) < 0x80)
-                    ++j;
-                const auto ascii = utf8.substr(i, j - i);
-                if (!pending_.empty() && ascii.size() < kShortAscii) {
-                    pending_ += ascii;
-                } else {
-                    flush();
-                    out_ += ascii;
-                }
-                i = j;
+        while (i < n) {
+            if (p[i] < 0x80) {
+                // ASCII is copied as is.
+                const std::size_t ascii = detail::asciiRunLength(p + i, n - i);
+                std::memcpy(o, p + i, ascii);
+                o += ascii;
+                i += ascii;
                 continue;
             }
             const auto at = i;
             const char32_t cp = utf8::next(utf8, i);
             if (cp == utf8::kInvalid) {
-                flush();
                 fail(kReplacementChar);
                 continue;
             }
             if (const int byte = detail::carriedByte(cp); byte >= 0) {
-                flush();
-                out_ += static_cast<char>(byte);
+                *o++ = static_cast<char>(byte);
                 carried_ = true;
                 continue;
             }
-            if (const char32_t twin = detail::twinOf(cp))
-                utf8::append(pending_, twin);
-            else
-                pending_ += utf8.substr(at, i - at);
+            // Fetched at the first character that needs it: ASCII alone
+            // never asks iconv, so it writes even where glibc lacks the code page.
+            if (t_ == nullptr && cp < 0x10000)
+                t_ = &detail::tables();
+            const std::uint16_t code = cp < 0x10000 ? t_->encoded[cp] : detail::kUnmappable;
+            if (code == detail::kUnmappable) {
+                fail(utf8.substr(at, i - at));
+            } else if (code < 0x100) {
+                *o++ = static_cast<char>(code);
+            } else {
+                *o++ = static_cast<char>(code >> 8);
+                *o++ = static_cast<char>(code & 0xFF);
+            }
         }
-        flush();
+        out_.resize(static_cast<std::size_t>(o - begin));
         if (ok_ && carried_)
             checkCarried(utf8);
         return ok_;
@@ -103,32 +81,6 @@ private:
     {
         ok_ = false;
         addUnmappable(unmappable_, ch);
-    }
-
-    void flush()
-    {
-        if (pending_.empty())
-            return;
-        const auto mark = out_.size();
-        std::string_view in = pending_;
-        if (detail::encodeChunk(in, out_) != detail::Stop::done
-            || !roundTrips(std::string_view(out_).substr(mark), pending_)) {
-            // Something in the stretch is not held: go character by
-            // character to name every one of them.
-            out_.resize(mark);
-            std::string_view rest = pending_;
-            std::size_t i = 0;
-            while (i < rest.size()) {
-                const auto at = i;
-                utf8::next(rest, i);
-                const auto ch = rest.substr(at, i - at);
-                if (ch.size() == 1)
-                    out_ += ch;
-                else if (!encodeOne(ch, out_))
-                    fail(ch);
-            }
-        }
-        pending_.clear();
     }
 
     // A carried byte is written raw and could pair up with the byte after it
@@ -143,7 +95,7 @@ private:
             const char32_t twin = detail::twinOf(cp);
             utf8::append(expected, twin ? twin : cp);
         }
-        if (roundTrips(std::string_view(out_).substr(start_), expected))
+        if (decode(std::string_view(out_).substr(start_)) == expected)
             return;
         i = 0;
         while (i < utf8.size()) {
@@ -153,10 +105,10 @@ private:
         }
     }
 
+    const detail::Tables* t_ = nullptr;
     std::string& out_;
     std::string& unmappable_;
     const std::size_t start_;
-    std::string& pending_;
     bool ok_ = true;
     bool carried_ = false;
 };
@@ -171,7 +123,6 @@ bool encodeAppend(std::string_view utf8, std::string& out, std::string& unmappab
 EncodeResult encode(std::string_view utf8)
 {
     EncodeResult r;
-    r.bytes.reserve(utf8.size());
     r.ok = encodeAppend(utf8, r.bytes, r.unmappable);
     return r;
 }

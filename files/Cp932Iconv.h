@@ -4,8 +4,9 @@
 #include <string_view>
 
 // Raw chunk conversion between code page 932 and UTF-8 through glibc iconv,
-// for Cp932.cpp only: the carrying of undefined bytes, the twins and the
-// round-trip check live there.
+// asked code by code to fill the lookup tables (Cp932Tables.cpp): the
+// carrying of undefined bytes, the twins and the round-trip rule live there
+// and in the codec.
 namespace yorozu::cp932::detail {
 
 enum class Stop {

@@ -5,6 +5,7 @@
 #include "files/IntText.h"
 #include "files/ReadSetting.h"
 
+#include <algorithm>
 
 namespace yorozu {
 
@@ -61,6 +62,7 @@ std::vector<std::string> estimateHeaderLines(const Estimate& doc, int remarkRows
 std::vector<std::string> estimateFileLines(const Estimate& doc, int remarkRows)
 {
     auto lines = estimateHeaderLines(doc, remarkRows);
+    lines.reserve(lines.size() + static_cast<size_t>(std::max(doc.SG1.rowCount() - 1, 0)));
     for (int r = 1; r < doc.SG1.rowCount(); ++r)
         lines.push_back(rowCommaText(doc.SG1, r));
     return lines;

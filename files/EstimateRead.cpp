@@ -4,8 +4,10 @@
 #include "core/Estimate.h"
 #include "files/EstimateLayout.h"
 #include "files/ReadSetting.h"
+#include "files/Cp932.h"
 #include "files/TextFile.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace yorozu {
@@ -33,20 +35,36 @@ std::string currentHasuModeName(int hasuMode)
 
 namespace {
 
-// The fixed lines by number; a short file reads as empty lines at its end.
+// The lines by number; a short file reads as empty lines at its end. The
+// fixed lines are decoded once; a row line is decoded when it is asked for,
+// into one buffer, so ten thousand rows make no ten thousand strings.
 class Lines {
 public:
-    explicit Lines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit Lines(std::vector<std::string_view> raw) : raw_(std::move(raw))
+    {
+        fixed_.resize(std::min(raw_.size(), static_cast<size_t>(qte::kFirstRowLine - 1)));
+        for (size_t i = 0; i < fixed_.size(); ++i)
+            cp932::decodeAppend(raw_[i], fixed_[i]);
+    }
+    // Valid until the next call for a row line.
     const std::string& operator[](int number) const
     {
         static const std::string empty;
         const auto i = static_cast<size_t>(number - 1);
-        return i < lines_.size() ? lines_[i] : empty;
+        if (i < fixed_.size())
+            return fixed_[i];
+        if (i >= raw_.size())
+            return empty;
+        row_.clear();
+        cp932::decodeAppend(raw_[i], row_);
+        return row_;
     }
-    size_t size() const { return lines_.size(); }
+    size_t size() const { return raw_.size(); }
 
 private:
-    std::vector<std::string> lines_;
+    std::vector<std::string_view> raw_;
+    std::vector<std::string> fixed_;
+    mutable std::string row_;
 };
 
 bool ticked(const std::string& text)
@@ -90,9 +108,12 @@ void compareRemarkRows(const std::filesystem::path& programDir, const std::strin
 
 void readRows(Estimate& doc, const Lines& lines)
 {
-    for (int n = 1; static_cast<size_t>(qte::kFirstRowLine + n - 1) <= lines.size(); ++n) {
-        if (doc.SG1.rowCount() < n + 1)
-            doc.SG1.setRowCount(n + 1);
+    // Row n comes from line kFirstRowLine + n - 1; the sheet grows once to
+    // hold the last of them rather than a row at a time.
+    const int last = static_cast<int>(lines.size()) - qte::kFirstRowLine + 1;
+    if (last >= 1 && doc.SG1.rowCount() < last + 1)
+        doc.SG1.setRowCount(last + 1);
+    for (int n = 1; n <= last; ++n) {
         setRowFromCommaText(doc.SG1, n, lines[qte::kFirstRowLine + n - 1]);
         doc.SG1.setCell(col::No, n, std::to_string(n));
     }
@@ -158,11 +179,12 @@ EstimateReadResult TXT_DATA_READ2(Estimate& doc, const std::filesystem::path& fi
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         return fail({});
-    auto text = readTextLines(file);
-    if (!text)
+    const auto bytes = readFileBytes(file);
+    if (!bytes)
         return fail({});
+    const Lines lines(splitLineViews(*bytes));
     try {
-        readInto(doc, Lines(std::move(*text)), programDir, result);
+        readInto(doc, lines, programDir, result);
     } catch (const std::exception& e) {
         // A settings file that cannot be read ends the read where it is, as
         // any failure of a command does; what was read so far stays.

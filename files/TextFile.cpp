@@ -36,9 +36,9 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path)
     return bytes;
 }
 
-std::vector<std::string> splitLines(std::string_view bytes)
+std::vector<std::string_view> splitLineViews(std::string_view bytes)
 {
-    std::vector<std::string> lines;
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
         auto end = bytes.find('\n', start);
@@ -49,12 +49,20 @@ std::vector<std::string> splitLines(std::string_view bytes)
         if (len > 0 && bytes[start + len - 1] == '\r')
             --len;
         // Splitting before decoding is safe: no trail byte is CR or LF.
-        auto& line = lines.emplace_back();
-        cp932::decodeAppend(bytes.substr(start, len), line);
+        lines.push_back(bytes.substr(start, len));
         if (last)
             break;
         start = end + 1;
     }
+    return lines;
+}
+
+std::vector<std::string> splitLines(std::string_view bytes)
+{
+    const auto views = splitLineViews(bytes);
+    std::vector<std::string> lines(views.size());
+    for (std::size_t i = 0; i < views.size(); ++i)
+        cp932::decodeAppend(views[i], lines[i]);
     return lines;
 }
 

@@ -27,6 +27,9 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 // to the line end, and a final line end adds no empty line. A CR elsewhere
 // stays in its line, so it is written back in place.
 std::vector<std::string> splitLines(std::string_view bytes);
+// The same lines, not decoded: views into `bytes`, for a reader that decodes
+// one line at a time into a buffer it reuses.
+std::vector<std::string_view> splitLineViews(std::string_view bytes);
 
 // Writes the lines whole, each ending in CR LF, in code page 932, atomically
 // (see writeFileAtomic): a failure half-way leaves the previous content in
