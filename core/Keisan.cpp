@@ -3,6 +3,7 @@
 #include "core/Estimate.h"
 #include "core/Format.h"
 #include "core/Numbers.h"
+#include "core/RateText.h"
 
 namespace yorozu {
 
@@ -17,11 +18,54 @@ void setIfChanged(StringGrid& grid, int col, int row, std::string text)
         grid.setCell(col, row, std::move(text));
 }
 
-std::string lineProduct(std::string_view quantity, std::string_view price, int hasuMode)
+// The amount or cost total of a line: empty unless both texts are there.
+// The whole number comes back alongside the text so that the sum pass need
+// not read the cell it has just written.
+std::int64_t lineProduct(std::string_view quantity, Extended q, std::string_view price, Extended p,
+                         int hasuMode, std::string& text)
 {
-    if (quantity.empty() || price.empty())
+    if (quantity.empty() || price.empty()) {
+        text.clear();
+        return 0;
+    }
+    const std::int64_t whole = hasuWhole(q * p, hasuMode);
+    text = hasuText(whole, hasuMode);
+    return whole;
+}
+
+Extended numberOf(std::string_view text)
+{
+    return text.empty() ? 0 : readNumber(text);
+}
+
+// rateFigure with the two texts already read (price = readNumber(p), cost = readNumber(c)).
+std::string rateFigureOf(std::string_view p, std::string_view c, Extended price, Extended cost, bool taxExempt,
+                         const RateOptions& options)
+{
+    if (p.empty() || c.empty() || c == "0" || p == "0" || p == "0." || c == "." || p == "-" || c == "-")
         return {};
-    return HASU_SYORI(readNumber(quantity) * readNumber(price), hasuMode);
+
+    std::int64_t r = 0;
+    if (!taxExempt && options.UTIZEI && !options.HIKAZEI) {
+        const auto pk = static_cast<Extended>(roundToEven(price * 10000));
+        const auto ck = static_cast<Extended>(roundToEven(cost * 10000));
+        const auto net = static_cast<Extended>(Ceil_New2(pk / kTaxInclusiveDivisor));
+        // A price that reads as zero without being one of the texts above
+        // ("00", "0.0", a lone ".") has no ratio; the line is computed anyway.
+        if (net == 0)
+            return {};
+        r = options.RIEKI_RITU ? roundToEven((net * 10000 - ck) / net * 100) : roundToEven(ck / net * 100);
+    } else {
+        if (price == 0)
+            return {};
+        r = options.RIEKI_RITU ? roundToEven((price - cost) / price * 100 * 10000)
+                               : roundToEven(cost / price * 100 * 10000);
+    }
+    std::string text = rateText(r);
+    // The column is five characters wide: a figure that does not fit is left out.
+    if (text.size() > 5)
+        return {};
+    return text;
 }
 
 } // namespace
@@ -33,46 +77,36 @@ RateOptions rateOptions(const Estimate& doc)
 
 std::string rateFigure(std::string_view p, std::string_view c, bool taxExempt, const RateOptions& options)
 {
-    if (p.empty() || c.empty() || c == "0" || p == "0" || p == "0." || c == "." || p == "-" || c == "-")
-        return {};
+    return rateFigureOf(p, c, readNumber(p), readNumber(c), taxExempt, options);
+}
 
-    std::int64_t r = 0;
-    if (!taxExempt && options.UTIZEI && !options.HIKAZEI) {
-        const auto pk = static_cast<Extended>(roundToEven(readNumber(p) * 10000));
-        const auto ck = static_cast<Extended>(roundToEven(readNumber(c) * 10000));
-        const auto net = static_cast<Extended>(Ceil_New2(pk / kTaxInclusiveDivisor));
-        // A price that reads as zero without being one of the texts above
-        // ("00", "0.0", a lone ".") has no ratio; the line is computed anyway.
-        if (net == 0)
-            return {};
-        r = options.RIEKI_RITU ? roundToEven((net * 10000 - ck) / net * 100) : roundToEven(ck / net * 100);
-    } else {
-        const Extended price = readNumber(p);
-        const Extended cost = readNumber(c);
-        if (price == 0)
-            return {};
-        r = options.RIEKI_RITU ? roundToEven((price - cost) / price * 100 * 10000)
-                               : roundToEven(cost / price * 100 * 10000);
-    }
-    std::string text = formatPicture(r, 4, "###.#");
-    // The column is five characters wide: a figure that does not fit is left out.
-    if (text.size() > 5)
+LineFigures recalculateLineFigures(Estimate& doc, int row)
+{
+    StringGrid& g = doc.SG1;
+    if (row < 1 || row >= g.rowCount())
         return {};
-    return text;
+    const std::string& quantity = g.cell(col::Quantity, row);
+    const std::string& price = g.cell(col::UnitPrice, row);
+    const std::string& cost = g.cell(col::CostPrice, row);
+    // Each text is read once for the three figures.
+    const Extended q = numberOf(quantity);
+    const Extended p = numberOf(price);
+    const Extended c = numberOf(cost);
+    LineFigures figures;
+    std::string text;
+    figures.amount = lineProduct(quantity, q, price, p, doc.HASU_MODE, text);
+    setIfChanged(g, col::Amount, row, std::move(text));
+    setIfChanged(g, col::Rate, row,
+                 rateFigureOf(price, cost, p, c, g.cell(col::TaxExempt, row) == "1", rateOptions(doc)));
+    text = std::string();
+    figures.costTotal = lineProduct(quantity, q, cost, c, doc.HASU_MODE, text);
+    setIfChanged(g, col::CostTotal, row, std::move(text));
+    return figures;
 }
 
 void KEISAN(Estimate& doc, int row)
 {
-    StringGrid& g = doc.SG1;
-    if (row < 1 || row >= g.rowCount())
-        return;
-    const std::string& quantity = g.cell(col::Quantity, row);
-    const std::string& price = g.cell(col::UnitPrice, row);
-    const std::string& cost = g.cell(col::CostPrice, row);
-    setIfChanged(g, col::Amount, row, lineProduct(quantity, price, doc.HASU_MODE));
-    setIfChanged(g, col::Rate, row,
-                 rateFigure(price, cost, g.cell(col::TaxExempt, row) == "1", rateOptions(doc)));
-    setIfChanged(g, col::CostTotal, row, lineProduct(quantity, cost, doc.HASU_MODE));
+    recalculateLineFigures(doc, row);
 }
 
 void N54Click(Estimate& doc, int row)
