@@ -5,6 +5,8 @@
 #include "core/Numbers.h"
 #include "core/RateText.h"
 
+#include <charconv>
+
 namespace yorozu {
 
 namespace {
@@ -18,18 +20,27 @@ void setIfChanged(StringGrid& grid, int col, int row, std::string text)
         grid.setCell(col, row, std::move(text));
 }
 
-// The amount or cost total of a line: empty unless both texts are there.
-// The whole number comes back alongside the text so that the sum pass need
-// not read the cell it has just written.
-std::int64_t lineProduct(std::string_view quantity, Extended q, std::string_view price, Extended p,
-                         int hasuMode, std::string& text)
+// The amount or cost total of a line, written into its cell: empty unless
+// both texts are there, else hasuText of the rounded product. The digits go
+// straight into the cell's own buffer, and not at all when the cell already
+// holds them. The whole number comes back so that the sum pass need not read
+// the cell again.
+std::int64_t setLineProduct(StringGrid& grid, int column, int row, std::string_view quantity, Extended q,
+                            std::string_view price, Extended p, int hasuMode)
 {
-    if (quantity.empty() || price.empty()) {
-        text.clear();
-        return 0;
+    std::string* cell = grid.cellText(column, row);
+    std::int64_t whole = 0;
+    std::string_view text;
+    char buf[24];
+    if (!quantity.empty() && !price.empty()) {
+        whole = hasuWhole(q * p, hasuMode);
+        if (whole != 0 || hasuMode == 1 || hasuMode == 2) {
+            const auto end = std::to_chars(buf, buf + sizeof buf, whole).ptr;
+            text = std::string_view(buf, static_cast<size_t>(end - buf));
+        }
     }
-    const std::int64_t whole = hasuWhole(q * p, hasuMode);
-    text = hasuText(whole, hasuMode);
+    if (cell && *cell != text)
+        cell->assign(text);
     return whole;
 }
 
@@ -93,14 +104,10 @@ LineFigures recalculateLineFigures(Estimate& doc, int row)
     const Extended p = numberOf(price);
     const Extended c = numberOf(cost);
     LineFigures figures;
-    std::string text;
-    figures.amount = lineProduct(quantity, q, price, p, doc.HASU_MODE, text);
-    setIfChanged(g, col::Amount, row, std::move(text));
+    figures.amount = setLineProduct(g, col::Amount, row, quantity, q, price, p, doc.HASU_MODE);
     setIfChanged(g, col::Rate, row,
                  rateFigureOf(price, cost, p, c, g.cell(col::TaxExempt, row) == "1", rateOptions(doc)));
-    text = std::string();
-    figures.costTotal = lineProduct(quantity, q, cost, c, doc.HASU_MODE, text);
-    setIfChanged(g, col::CostTotal, row, std::move(text));
+    figures.costTotal = setLineProduct(g, col::CostTotal, row, quantity, q, cost, c, doc.HASU_MODE);
     return figures;
 }
 

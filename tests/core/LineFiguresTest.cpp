@@ -51,6 +51,14 @@ TEST(LineFigures, AreWhatTheWrittenCellsRead)
             g.setCell(col::UnitPrice, 1, pick());
             g.setCell(col::CostPrice, 1, pick());
             const LineFigures figures = recalculateLineFigures(doc, 1);
+            // The cells hold HASU_SYORI of the product, as a line always has.
+            auto product = [&](int a, int b) {
+                const std::string& x = g.cell(a, 1);
+                const std::string& y = g.cell(b, 1);
+                return x.empty() || y.empty() ? std::string() : HASU_SYORI(readNumber(x) * readNumber(y), mode);
+            };
+            EXPECT_EQ(g.cell(col::Amount, 1), product(col::Quantity, col::UnitPrice));
+            EXPECT_EQ(g.cell(col::CostTotal, 1), product(col::Quantity, col::CostPrice));
             EXPECT_EQ(static_cast<Extended>(figures.amount), readNumber(g.cell(col::Amount, 1)))
                 << g.cell(col::Quantity, 1) << " x " << g.cell(col::UnitPrice, 1) << " mode " << mode;
             EXPECT_EQ(static_cast<Extended>(figures.costTotal), readNumber(g.cell(col::CostTotal, 1)))
