@@ -3,6 +3,7 @@
 #include "bench/BenchInputs.h"
 
 #include "core/Estimate.h"
+#include "files/EstimateFile.h"
 #include "files/EstimateLayout.h"
 #include "files/EstimateRead.h"
 #include "files/TextFile.h"
@@ -82,7 +83,7 @@ void BM_WriteQte(benchmark::State& state)
     TXT_DATA_READ2(doc, in.estimateFile(lines), in.programDir());
     const auto out = in.programDir().parent_path() / ("saved" + std::to_string(lines) + ".qte");
     for (auto _ : state) {
-        const auto written = writeTextLines(out, estimateFileLines(doc, 3));
+        const auto written = writeEstimateFile(out, doc, 3);
         if (!written) {
             state.SkipWithError(written.error.c_str());
             break;
