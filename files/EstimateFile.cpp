@@ -3,9 +3,73 @@
 #include "core/CommaText.h"
 #include "core/Estimate.h"
 #include "files/EstimateLayout.h"
+#include "files/Cp932Tables.h"
 #include "files/TextLinesEncoder.h"
+#include "files/Utf8.h"
 
 namespace yorozu {
+
+namespace {
+
+// A row straight to its code page bytes and CR LF, exactly as its comma text
+// through TextLinesEncoder::add would come out, for the usual row: no cell
+// that needs quotes, every character one the code page holds and none of the
+// carried bytes (which a whole line's decode has to confirm). Any other row
+// gives false and leaves `bytes` as it was, for the general way.
+bool appendPlainRow(const std::vector<std::string>& cells, std::string& bytes, const cp932::detail::Tables*& tables)
+{
+    const std::size_t start = bytes.size();
+    // The code page form is never longer than the UTF-8.
+    std::size_t room = cells.size() + 2;
+    for (const auto& cell : cells)
+        room += cell.size();
+    bytes.resize(start + room);
+    char* o = bytes.data() + start;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0)
+            *o++ = ',';
+        const std::string_view cell = cells[c];
+        std::size_t i = 0;
+        bool plain = true;
+        while (plain && i < cell.size()) {
+            const auto b = static_cast<unsigned char>(cell[i]);
+            if (b < 0x80) {
+                if (needsQuoting(b)) {
+                    plain = false;
+                    break;
+                }
+                *o++ = static_cast<char>(b);
+                ++i;
+                continue;
+            }
+            const char32_t cp = utf8::next(cell, i);
+            if (cp == utf8::kInvalid || cp >= 0x10000 || cp932::detail::carriedByte(cp) >= 0) {
+                plain = false;
+                break;
+            }
+            if (tables == nullptr)
+                tables = &cp932::detail::tables();
+            const std::uint16_t code = tables->encoded[cp];
+            if (code == cp932::detail::kUnmappable) {
+                plain = false;
+                break;
+            }
+            if (code >= 0x100)
+                *o++ = static_cast<char>(code >> 8);
+            *o++ = static_cast<char>(code & 0xFF);
+        }
+        if (!plain) {
+            bytes.resize(start);
+            return false;
+        }
+    }
+    *o++ = '\r';
+    *o++ = '\n';
+    bytes.resize(static_cast<std::size_t>(o - bytes.data()));
+    return true;
+}
+
+} // namespace
 
 WriteResult estimateFileBytes(const Estimate& doc, int remarkRows, std::string& bytes)
 {
@@ -25,8 +89,13 @@ WriteResult estimateFileBytes(const Estimate& doc, int remarkRows, std::string& 
     TextLinesEncoder encoder(bytes, expected);
     for (const auto& line : header)
         encoder.add(line);
+    // The plain rows go into the encoder's buffer directly; a row that is not
+    // plain takes the general way, so refusals and their order are the same.
+    const cp932::detail::Tables* tables = nullptr;
     std::string line;
     for (int r = 1; r < g.rowCount(); ++r) {
+        if (appendPlainRow(g.row(r), bytes, tables))
+            continue;
         line.clear();
         appendCommaText(g.row(r), line);
         encoder.add(line);
