@@ -11,15 +11,55 @@ namespace yorozu {
 
 namespace {
 
+enum class CellBytes { Written, NeedsQuotes, NotPlain };
+
+// A cell's characters in code page bytes from `o` on, the quotes doubled
+// when `quoted` (the caller writes the enclosing quotes). Unquoted, a byte
+// that needs quotes stops it; a line feed, a character the code page does not
+// hold, a carried byte or invalid UTF-8 is NotPlain.
+CellBytes writeCell(std::string_view cell, bool quoted, char*& o, const cp932::detail::Tables*& tables)
+{
+    std::size_t i = 0;
+    while (i < cell.size()) {
+        const auto b = static_cast<unsigned char>(cell[i]);
+        if (b < 0x80) {
+            if (b == '\n')
+                return CellBytes::NotPlain;
+            if (needsQuoting(b)) {
+                if (!quoted)
+                    return CellBytes::NeedsQuotes;
+                if (b == '"')
+                    *o++ = '"';
+            }
+            *o++ = static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        const char32_t cp = utf8::next(cell, i);
+        if (cp == utf8::kInvalid || cp >= 0x10000 || cp932::detail::carriedByte(cp) >= 0)
+            return CellBytes::NotPlain;
+        if (tables == nullptr)
+            tables = &cp932::detail::tables();
+        const std::uint16_t code = tables->encoded[cp];
+        if (code == cp932::detail::kUnmappable)
+            return CellBytes::NotPlain;
+        if (code >= 0x100)
+            *o++ = static_cast<char>(code >> 8);
+        *o++ = static_cast<char>(code & 0xFF);
+    }
+    return CellBytes::Written;
+}
+
 // A row straight to its code page bytes and CR LF, exactly as its comma text
-// through TextLinesEncoder::add would come out, for the usual row: no cell
-// that needs quotes, every character one the code page holds and none of the
-// carried bytes (which a whole line's decode has to confirm). Any other row
-// gives false and leaves `bytes` as it was, for the general way.
+// through TextLinesEncoder::add would come out, for the usual row: no line
+// feed, every character one the code page holds and none of the carried
+// bytes (which a whole line's decode has to confirm). Any other row gives
+// false and leaves `bytes` as it was, for the general way.
 bool appendPlainRow(const std::vector<std::string>& cells, std::string& bytes, const cp932::detail::Tables*& tables)
 {
     const std::size_t start = bytes.size();
-    // The code page form is never longer than the UTF-8.
+    // The code page form is never longer than the UTF-8; a quoted cell
+    // needs its two quotes and at most twice its bytes.
     std::size_t room = cells.size() + 2;
     for (const auto& cell : cells)
         room += cell.size();
@@ -29,36 +69,18 @@ bool appendPlainRow(const std::vector<std::string>& cells, std::string& bytes, c
         if (c > 0)
             *o++ = ',';
         const std::string_view cell = cells[c];
-        std::size_t i = 0;
-        bool plain = true;
-        while (plain && i < cell.size()) {
-            const auto b = static_cast<unsigned char>(cell[i]);
-            if (b < 0x80) {
-                if (needsQuoting(b)) {
-                    plain = false;
-                    break;
-                }
-                *o++ = static_cast<char>(b);
-                ++i;
-                continue;
-            }
-            const char32_t cp = utf8::next(cell, i);
-            if (cp == utf8::kInvalid || cp >= 0x10000 || cp932::detail::carriedByte(cp) >= 0) {
-                plain = false;
-                break;
-            }
-            if (tables == nullptr)
-                tables = &cp932::detail::tables();
-            const std::uint16_t code = tables->encoded[cp];
-            if (code == cp932::detail::kUnmappable) {
-                plain = false;
-                break;
-            }
-            if (code >= 0x100)
-                *o++ = static_cast<char>(code >> 8);
-            *o++ = static_cast<char>(code & 0xFF);
+        char* const cellStart = o;
+        CellBytes written = writeCell(cell, false, o, tables);
+        if (written == CellBytes::NeedsQuotes) {
+            // Room for the quoted form, then the cell again from its start.
+            const auto at = static_cast<std::size_t>(cellStart - bytes.data());
+            bytes.resize(bytes.size() + 2 * cell.size() + 2);
+            o = bytes.data() + at;
+            *o++ = '"';
+            written = writeCell(cell, true, o, tables);
+            *o++ = '"';
         }
-        if (!plain) {
+        if (written != CellBytes::Written) {
             bytes.resize(start);
             return false;
         }
