@@ -7,6 +7,8 @@
 #include "files/TextLinesEncoder.h"
 #include "files/Utf8.h"
 
+#include <array>
+
 namespace yorozu {
 
 namespace {
@@ -17,25 +19,56 @@ enum class CellBytes { Written, NeedsQuotes, NotPlain };
 // when `quoted` (the caller writes the enclosing quotes). Unquoted, a byte
 // that needs quotes stops it; a line feed, a character the code page does not
 // hold, a carried byte or invalid UTF-8 is NotPlain.
+// Per byte, for the loop below: copied as it stands, or a look first.
+constexpr auto kCopied = [] {
+    std::array<bool, 256> t{};
+    for (int b = 0; b < 0x80; ++b)
+        t[static_cast<std::size_t>(b)] = !needsQuoting(static_cast<unsigned char>(b));
+    return t;
+}();
+
+// The code point of a well-formed three-byte sequence at cell[i] (most of
+// the sheet's Japanese), as utf8::next reads it; any other sequence goes
+// through utf8::next.
+char32_t nextCodePoint(std::string_view cell, std::size_t& i)
+{
+    const auto b0 = static_cast<unsigned char>(cell[i]);
+    if (b0 >= 0xE0 && b0 <= 0xEF && i + 3 <= cell.size()) {
+        const auto b1 = static_cast<unsigned char>(cell[i + 1]);
+        const auto b2 = static_cast<unsigned char>(cell[i + 2]);
+        if ((b1 & 0xC0) == 0x80 && (b2 & 0xC0) == 0x80) {
+            const char32_t cp = (char32_t{b0 & 0x0Fu} << 12) | (char32_t{b1 & 0x3Fu} << 6) | (b2 & 0x3Fu);
+            if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
+                i += 3;
+                return cp;
+            }
+        }
+    }
+    return utf8::next(cell, i);
+}
+
 CellBytes writeCell(std::string_view cell, bool quoted, char*& o, const cp932::detail::Tables*& tables)
 {
     std::size_t i = 0;
     while (i < cell.size()) {
         const auto b = static_cast<unsigned char>(cell[i]);
-        if (b < 0x80) {
-            if (b == '\n')
-                return CellBytes::NotPlain;
-            if (needsQuoting(b)) {
-                if (!quoted)
-                    return CellBytes::NeedsQuotes;
-                if (b == '"')
-                    *o++ = '"';
-            }
+        if (kCopied[b]) {
             *o++ = static_cast<char>(b);
             ++i;
             continue;
         }
-        const char32_t cp = utf8::next(cell, i);
+        if (b < 0x80) {
+            if (b == '\n')
+                return CellBytes::NotPlain;
+            if (!quoted)
+                return CellBytes::NeedsQuotes;
+            if (b == '"')
+                *o++ = '"';
+            *o++ = static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        const char32_t cp = nextCodePoint(cell, i);
         if (cp == utf8::kInvalid || cp >= 0x10000 || cp932::detail::carriedByte(cp) >= 0)
             return CellBytes::NotPlain;
         if (tables == nullptr)

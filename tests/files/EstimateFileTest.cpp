@@ -15,12 +15,13 @@ namespace {
 
 // Cell texts that take every way through the comma text and the code page:
 // plain ASCII and Japanese, texts that need quotes, characters the code page
-// cannot hold, a line feed, carried bytes (alone, at a cell's end, and one
+// cannot hold, malformed UTF-8, a line feed, carried bytes (alone, at a cell's end, and one
 // that an edit put before a trail byte, which is refused).
 const std::vector<std::string> kCells = {
     "",       "1",         "12345.5",     "見積",       "ｶﾅ\\~",         "a b",      "say \"hi\"", "x,y",
     "\t",     "😀",        "café",        "見積😀",     "a\nb",          "\r",       "abc\xEF\x9E\x81",
     "\xEF\x9E\x81 x",      "\xEF\x9E\x81@", "\xEF\x9D\x81", "株式会社　見本", "\xEF\xA3\xB0", "\xC0\xAF",
+    "\xE0\x80\xAF", "\xED\xA0\x80", "x\xE3\x81", "\xE3\x81x", "\xEF\xBF\xBF", "ー～", "①Ⅱ㈱",
 };
 
 struct Encoded {
