@@ -72,8 +72,8 @@ void BM_ReadFloorIconv(benchmark::State& state)
 }
 BENCHMARK(BM_ReadFloorIconv)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// Saving: the file's lines and their atomic write (new file, fsync, rename,
-// folder fsync), as Save writes them.
+// Saving: the file's bytes built from the sheet and their atomic write (new
+// file, fsync, rename, folder fsync), as Save writes them.
 void BM_WriteQte(benchmark::State& state)
 {
     const auto& in = benchInputs();
