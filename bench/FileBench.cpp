@@ -3,6 +3,7 @@
 #include "bench/BenchInputs.h"
 
 #include "core/Estimate.h"
+#include "files/EstimateFile.h"
 #include "files/EstimateLayout.h"
 #include "files/EstimateRead.h"
 #include "files/TextFile.h"
@@ -71,8 +72,8 @@ void BM_ReadFloorIconv(benchmark::State& state)
 }
 BENCHMARK(BM_ReadFloorIconv)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// Saving: the file's lines and their atomic write (new file, fsync, rename,
-// folder fsync), as Save writes them.
+// Saving: the file's bytes built from the sheet and their atomic write (new
+// file, fsync, rename, folder fsync), as Save writes them.
 void BM_WriteQte(benchmark::State& state)
 {
     const auto& in = benchInputs();
@@ -82,7 +83,7 @@ void BM_WriteQte(benchmark::State& state)
     TXT_DATA_READ2(doc, in.estimateFile(lines), in.programDir());
     const auto out = in.programDir().parent_path() / ("saved" + std::to_string(lines) + ".qte");
     for (auto _ : state) {
-        const auto written = writeTextLines(out, estimateFileLines(doc, 3));
+        const auto written = writeEstimateFile(out, doc, 3);
         if (!written) {
             state.SkipWithError(written.error.c_str());
             break;

@@ -94,15 +94,16 @@ void appendQuoted(std::string& out, std::string_view cell)
 
 } // namespace
 
-std::string encodeCommaText(const std::vector<std::string>& cells)
+void appendCommaText(const std::vector<std::string>& cells, std::string& out)
 {
     // Exactly the cells and their commas while no cell needs quotes (nearly
     // every row of a file); from the first one that does, appended.
     std::size_t size = cells.empty() ? 0 : cells.size() - 1;
     for (const auto& cell : cells)
         size += cell.size();
-    std::string out(size, '\0');
-    char* o = out.data();
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    char* o = out.data() + start;
     for (size_t i = 0; i < cells.size(); ++i) {
         const auto& cell = cells[i];
         if (needsQuotes(cell)) {
@@ -115,13 +116,19 @@ std::string encodeCommaText(const std::vector<std::string>& cells)
                 else
                     out += cells[i];
             }
-            return out;
+            return;
         }
         if (i > 0)
             *o++ = ',';
         std::memcpy(o, cell.data(), cell.size());
         o += cell.size();
     }
+}
+
+std::string encodeCommaText(const std::vector<std::string>& cells)
+{
+    std::string out;
+    appendCommaText(cells, out);
     return out;
 }
 

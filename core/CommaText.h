@@ -15,6 +15,13 @@ class StringGrid;
 // byte in 1..32, and no byte of a double-byte character falls in that range
 // or is a comma or quote, so working on UTF-8 gives the same result.
 std::string encodeCommaText(const std::vector<std::string>& cells);
+// Whether a byte makes its cell need quotes.
+constexpr bool needsQuoting(unsigned char byte)
+{
+    return (byte >= 1 && byte <= 32) || byte == ',' || byte == '"';
+}
+// The same text appended to `out`, for a writer that reuses one buffer.
+void appendCommaText(const std::vector<std::string>& cells, std::string& out);
 std::vector<std::string> decodeCommaText(std::string_view line);
 
 // The comma text of a whole grid row (column 0 first).

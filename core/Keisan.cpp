@@ -3,6 +3,9 @@
 #include "core/Estimate.h"
 #include "core/Format.h"
 #include "core/Numbers.h"
+#include "core/RateText.h"
+
+#include <charconv>
 
 namespace yorozu {
 
@@ -17,11 +20,63 @@ void setIfChanged(StringGrid& grid, int col, int row, std::string text)
         grid.setCell(col, row, std::move(text));
 }
 
-std::string lineProduct(std::string_view quantity, std::string_view price, int hasuMode)
+// The amount or cost total of a line, written into its cell: empty unless
+// both texts are there, else hasuText of the rounded product. The digits go
+// straight into the cell's own buffer, and not at all when the cell already
+// holds them. The whole number comes back so that the sum pass need not read
+// the cell again.
+std::int64_t setLineProduct(StringGrid& grid, int column, int row, std::string_view quantity, Extended q,
+                            std::string_view price, Extended p, int hasuMode)
 {
-    if (quantity.empty() || price.empty())
+    std::string* cell = grid.cellText(column, row);
+    std::int64_t whole = 0;
+    std::string_view text;
+    char buf[24];
+    if (!quantity.empty() && !price.empty()) {
+        whole = hasuWhole(q * p, hasuMode);
+        if (whole != 0 || hasuMode == 1 || hasuMode == 2) {
+            const auto end = std::to_chars(buf, buf + sizeof buf, whole).ptr;
+            text = std::string_view(buf, static_cast<size_t>(end - buf));
+        }
+    }
+    if (cell && *cell != text)
+        cell->assign(text);
+    return whole;
+}
+
+Extended numberOf(std::string_view text)
+{
+    return text.empty() ? 0 : readNumber(text);
+}
+
+// rateFigure with the two texts already read (price = readNumber(p), cost = readNumber(c)).
+std::string rateFigureOf(std::string_view p, std::string_view c, Extended price, Extended cost, bool taxExempt,
+                         const RateOptions& options)
+{
+    if (p.empty() || c.empty() || c == "0" || p == "0" || p == "0." || c == "." || p == "-" || c == "-")
         return {};
-    return HASU_SYORI(readNumber(quantity) * readNumber(price), hasuMode);
+
+    std::int64_t r = 0;
+    if (!taxExempt && options.UTIZEI && !options.HIKAZEI) {
+        const auto pk = static_cast<Extended>(roundToEven(price * 10000));
+        const auto ck = static_cast<Extended>(roundToEven(cost * 10000));
+        const auto net = static_cast<Extended>(Ceil_New2(pk / kTaxInclusiveDivisor));
+        // A price that reads as zero without being one of the texts above
+        // ("00", "0.0", a lone ".") has no ratio; the line is computed anyway.
+        if (net == 0)
+            return {};
+        r = options.RIEKI_RITU ? roundToEven((net * 10000 - ck) / net * 100) : roundToEven(ck / net * 100);
+    } else {
+        if (price == 0)
+            return {};
+        r = options.RIEKI_RITU ? roundToEven((price - cost) / price * 100 * 10000)
+                               : roundToEven(cost / price * 100 * 10000);
+    }
+    std::string text = rateText(r);
+    // The column is five characters wide: a figure that does not fit is left out.
+    if (text.size() > 5)
+        return {};
+    return text;
 }
 
 } // namespace
@@ -33,46 +88,32 @@ RateOptions rateOptions(const Estimate& doc)
 
 std::string rateFigure(std::string_view p, std::string_view c, bool taxExempt, const RateOptions& options)
 {
-    if (p.empty() || c.empty() || c == "0" || p == "0" || p == "0." || c == "." || p == "-" || c == "-")
-        return {};
+    return rateFigureOf(p, c, readNumber(p), readNumber(c), taxExempt, options);
+}
 
-    std::int64_t r = 0;
-    if (!taxExempt && options.UTIZEI && !options.HIKAZEI) {
-        const auto pk = static_cast<Extended>(roundToEven(readNumber(p) * 10000));
-        const auto ck = static_cast<Extended>(roundToEven(readNumber(c) * 10000));
-        const auto net = static_cast<Extended>(Ceil_New2(pk / kTaxInclusiveDivisor));
-        // A price that reads as zero without being one of the texts above
-        // ("00", "0.0", a lone ".") has no ratio; the line is computed anyway.
-        if (net == 0)
-            return {};
-        r = options.RIEKI_RITU ? roundToEven((net * 10000 - ck) / net * 100) : roundToEven(ck / net * 100);
-    } else {
-        const Extended price = readNumber(p);
-        const Extended cost = readNumber(c);
-        if (price == 0)
-            return {};
-        r = options.RIEKI_RITU ? roundToEven((price - cost) / price * 100 * 10000)
-                               : roundToEven(cost / price * 100 * 10000);
-    }
-    std::string text = formatPicture(r, 4, "###.#");
-    // The column is five characters wide: a figure that does not fit is left out.
-    if (text.size() > 5)
+LineFigures recalculateLineFigures(Estimate& doc, int row)
+{
+    StringGrid& g = doc.SG1;
+    if (row < 1 || row >= g.rowCount())
         return {};
-    return text;
+    const std::string& quantity = g.cell(col::Quantity, row);
+    const std::string& price = g.cell(col::UnitPrice, row);
+    const std::string& cost = g.cell(col::CostPrice, row);
+    // Each text is read once for the three figures.
+    const Extended q = numberOf(quantity);
+    const Extended p = numberOf(price);
+    const Extended c = numberOf(cost);
+    LineFigures figures;
+    figures.amount = setLineProduct(g, col::Amount, row, quantity, q, price, p, doc.HASU_MODE);
+    setIfChanged(g, col::Rate, row,
+                 rateFigureOf(price, cost, p, c, g.cell(col::TaxExempt, row) == "1", rateOptions(doc)));
+    figures.costTotal = setLineProduct(g, col::CostTotal, row, quantity, q, cost, c, doc.HASU_MODE);
+    return figures;
 }
 
 void KEISAN(Estimate& doc, int row)
 {
-    StringGrid& g = doc.SG1;
-    if (row < 1 || row >= g.rowCount())
-        return;
-    const std::string& quantity = g.cell(col::Quantity, row);
-    const std::string& price = g.cell(col::UnitPrice, row);
-    const std::string& cost = g.cell(col::CostPrice, row);
-    setIfChanged(g, col::Amount, row, lineProduct(quantity, price, doc.HASU_MODE));
-    setIfChanged(g, col::Rate, row,
-                 rateFigure(price, cost, g.cell(col::TaxExempt, row) == "1", rateOptions(doc)));
-    setIfChanged(g, col::CostTotal, row, lineProduct(quantity, cost, doc.HASU_MODE));
+    recalculateLineFigures(doc, row);
 }
 
 void N54Click(Estimate& doc, int row)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,15 @@ std::string rateFigure(std::string_view price, std::string_view cost, bool taxEx
 // Recomputes the amount (14), the rate (16) and the cost total (15) of a
 // sheet row, in that order. Touches nothing else.
 void KEISAN(Estimate& doc, int row);
+
+// KEISAN, also giving the whole numbers it wrote into the amount and cost
+// total cells (0 for an empty cell): what readNumber of those cells gives
+// when the sheet has those columns.
+struct LineFigures {
+    std::int64_t amount = 0;
+    std::int64_t costTotal = 0;
+};
+LineFigures recalculateLineFigures(Estimate& doc, int row);
 
 // Toggles the tax-exempt mark of a row: a marked row is unmarked, an unmarked
 // row is marked only when it has an amount; then the line recalculation.

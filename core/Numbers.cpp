@@ -115,14 +115,25 @@ std::int64_t truncateGeneral(Extended x)
     return d.negative ? -value : value;
 }
 
-std::string HASU_SYORI(Extended x, int hasuMode)
+std::int64_t hasuWhole(Extended x, int hasuMode)
 {
     if (hasuMode == 1)
-        return std::to_string(Ceil_New2(x));
+        return Ceil_New2(x);
     if (hasuMode == 2)
-        return std::to_string(Roundoff(x));
-    const std::int64_t whole = truncateGeneral(x);
-    return whole == 0 ? std::string() : std::to_string(whole);
+        return Roundoff(x);
+    return truncateGeneral(x);
+}
+
+std::string hasuText(std::int64_t whole, int hasuMode)
+{
+    if (whole == 0 && hasuMode != 1 && hasuMode != 2)
+        return {};
+    return std::to_string(whole);
+}
+
+std::string HASU_SYORI(Extended x, int hasuMode)
+{
+    return hasuText(hasuWhole(x, hasuMode), hasuMode);
 }
 
 std::string hasuModeName(int hasuMode)

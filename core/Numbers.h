@@ -50,6 +50,11 @@ std::int64_t truncateGeneral(Extended x);
 // mode 0 truncateGeneral, empty for 0; mode 1 Ceil_New2; mode 2 Roundoff
 // (both "0" for 0). Any other mode counts as 0.
 std::string HASU_SYORI(Extended x, int hasuMode);
+// HASU_SYORI in two steps, for a caller that goes on with the number: the
+// whole number of the rounding, and its cell text (readNumber of the text
+// gives the whole number back exactly, the empty text of mode 0 included).
+std::int64_t hasuWhole(Extended x, int hasuMode);
+std::string hasuText(std::int64_t whole, int hasuMode);
 
 // Display text of a numeric cell; decimalLength is that of the sheet's
 // numeric editor (Estimate::editorDecimals): 2 gives "###,##0.##", else

@@ -28,6 +28,47 @@ constexpr auto kPow10 = [] {
 
 bool isSpace(char c) { return c == ' ' || c == '\t'; }
 
+// The sheet's cells are nearly always short plain decimals ("12", "-3.5",
+// "1234.567"): no spaces, no exponent, at most 19 characters and so at most
+// 19 digits, which fit the mantissa whatever they are. Such a text needs none
+// of the bookkeeping of the general reader below and gives the same value:
+// leading zeros add nothing to the mantissa, and the one exact division is
+// the same rounding. Anything else is left to the general reader.
+bool parseShortPlain(std::string_view text, Extended& value)
+{
+    const size_t n = text.size();
+    if (n == 0 || n > 19)
+        return false;
+    size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    const bool negative = text[0] == '-';
+    std::uint64_t mantissa = 0;
+    size_t digits = 0;
+    size_t pointAt = n;
+    for (; i < n; ++i) {
+        const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+        if (digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+            ++digits;
+        } else if (text[i] == '.' && pointAt == n) {
+            pointAt = i;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (mantissa == 0) {
+        value = 0;
+        return true;
+    }
+    const size_t decimals = pointAt == n ? 0 : n - pointAt - 1;
+    const Extended m = static_cast<Extended>(mantissa);
+    value = decimals == 0 ? m : m / kPow10.v[decimals];
+    if (negative)
+        value = -value;
+    return true;
+}
+
 // Reads decimal text: optional spaces, sign, digits with an optional point,
 // an optional exponent, optional spaces. Up to 19 significant digits with a
 // small scale are converted with one exact multiplication or division (one
@@ -36,6 +77,8 @@ bool isSpace(char c) { return c == ' ' || c == '\t'; }
 // value nearest to 1.1, or 1.1 x 100 stops being 110.
 bool parseNumber(std::string_view text, Extended& value)
 {
+    if (parseShortPlain(text, value))
+        return true;
     size_t i = 0;
     const size_t n = text.size();
     while (i < n && isSpace(text[i]))

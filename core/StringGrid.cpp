@@ -16,11 +16,28 @@ StringGrid::StringGrid(int rowCount, int colCount)
 
 void StringGrid::setRowCount(int count)
 {
-    count = std::max(count, 0);
-    const auto old = rows_.size();
-    rows_.resize(static_cast<size_t>(count));
-    for (auto i = old; i < rows_.size(); ++i)
-        rows_[i].assign(static_cast<size_t>(colCount_), std::string());
+    const auto wanted = static_cast<size_t>(std::max(count, 0));
+    const auto columns = static_cast<size_t>(colCount_);
+    while (rows_.size() > wanted) {
+        auto& row = rows_.back();
+        for (auto& c : row)
+            c.clear();
+        spare_.rows.push_back(std::move(row));
+        rows_.pop_back();
+    }
+    if (rows_.size() >= wanted)
+        return;
+    while (rows_.size() < wanted && !spare_.rows.empty()) {
+        auto& row = spare_.rows.back();
+        // Empty already; the column count may have changed since.
+        row.resize(columns);
+        rows_.push_back(std::move(row));
+        spare_.rows.pop_back();
+    }
+    const auto fresh = rows_.size();
+    rows_.resize(wanted);
+    for (auto i = fresh; i < wanted; ++i)
+        rows_[i].assign(columns, std::string());
 }
 
 void StringGrid::setColCount(int count)

@@ -52,7 +52,21 @@ public:
     void renumber(int firstRow = 1);
 
 private:
+    // Rows dropped by shrinking, emptied but with their cells' buffers kept,
+    // for the next growth: clearing a ten-thousand-row sheet and reading the
+    // next file into it then allocates nothing. A copy of the grid does not
+    // take them over.
+    struct SpareRows {
+        std::vector<std::vector<std::string>> rows;
+        SpareRows() = default;
+        SpareRows(const SpareRows&) {}
+        SpareRows(SpareRows&&) = default;
+        SpareRows& operator=(const SpareRows&) { return *this; }
+        SpareRows& operator=(SpareRows&&) = default;
+    };
+
     std::vector<std::vector<std::string>> rows_;
+    SpareRows spare_;
     std::vector<int> widths_;
     int colCount_;
     int rowHeight_ = 20;

@@ -94,17 +94,21 @@ std::int64_t KEISAN_ALL(Estimate& doc)
     doc.GENKA_KEI = 0;
     doc.KAZEI_KEI = 0;
     std::int64_t r = 0;
+    // With the amount and cost total columns present, the cells hold exactly
+    // the whole numbers KEISAN gives back; without them they read as empty.
+    const bool amountColumn = g.colCount() > col::Amount;
+    const bool costTotalColumn = g.colCount() > col::CostTotal;
     for (int row = 1; row < g.rowCount(); ++row) {
-        KEISAN(doc, row);
+        const LineFigures figures = recalculateLineFigures(doc, row);
         const bool hasQuantity = !g.cell(col::Quantity, row).empty();
         if (hasQuantity && !g.cell(col::UnitPrice, row).empty()) {
-            const Extended amount = readNumber(g.cell(col::Amount, row));
+            const Extended amount = amountColumn ? static_cast<Extended>(figures.amount) : 0;
             r = addToFixed(r, amount);
             if (g.cell(col::TaxExempt, row).empty())
                 doc.KAZEI_KEI = addToFixed(doc.KAZEI_KEI, amount);
         }
         if (hasQuantity && !g.cell(col::CostPrice, row).empty())
-            doc.GENKA_KEI = addToFixed(doc.GENKA_KEI, readNumber(g.cell(col::CostTotal, row)));
+            doc.GENKA_KEI = addToFixed(doc.GENKA_KEI, costTotalColumn ? static_cast<Extended>(figures.costTotal) : 0);
     }
     setTaxFigures(doc, r);
     return r;

@@ -1,6 +1,7 @@
 #include "files/EstimateSave.h"
 
 #include "core/Estimate.h"
+#include "files/EstimateFile.h"
 #include "files/EstimateLayout.h"
 #include "files/FileNameCheck.h"
 #include "files/TextFile.h"
@@ -92,14 +93,14 @@ EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& 
 
     const bool replace = replaceable(request) && ask(replaceQuestion(request.currentFile));
 
-    std::vector<std::string> lines;
+    int remarkRows = 0;
     try {
-        lines = estimateFileLines(doc, remarkRowsSetting(request.programDir));
+        remarkRows = remarkRowsSetting(request.programDir);
     } catch (const std::exception& e) {
         return {Status::Failed, std::string("見積ファイルは保存できませんでした。\r\n") + e.what(), {}, false};
     }
     result.file = request.dataDir / fs::path(saveFileName(doc.TITLE, request.now, fileNamesIn(request.dataDir)));
-    const auto written = writeTextLines(result.file, lines);
+    const auto written = writeEstimateFile(result.file, doc, remarkRows);
     if (!written) {
         result.status = Status::Failed;
         result.message = !written.unmappable.empty()

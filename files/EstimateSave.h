@@ -50,8 +50,9 @@ std::string replaceQuestion(const std::filesystem::path& currentFile);
 //   the new one is safely written; No saves it as a further estimate and
 //   leaves the current file alone. A new name never equals an existing file,
 //   so no other estimate is ever overwritten.
-// - The lines are written atomically through writeTextLines; characters code
-//   page 932 cannot hold are named in the message and nothing is written.
+// - The lines are written atomically through writeEstimateFile (the bytes
+//   writeTextLines would write); characters code page 932 cannot hold are
+//   named in the message and nothing is written.
 // - The number is not advanced here: after Status::Saved the caller runs
 //   BANGOU_KOUSIN and takes `file` as its current file.
 EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& request, const AskYesNo& ask);

@@ -1,6 +1,7 @@
 #include "files/TextFile.h"
 
 #include "files/Cp932.h"
+#include "files/TextLinesEncoder.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -87,24 +88,10 @@ WriteResult encodeTextLines(const std::vector<std::string>& lines, std::string& 
     std::size_t total = 0;
     for (const auto& line : lines)
         total += line.size() + 2;
-    bytes.clear();
-    bytes.reserve(total);
-    WriteResult r;
-    bool lineFeed = false;
-    for (const auto& line : lines) {
-        if (!cp932::encodeAppend(line, bytes, r.unmappable))
-            r.ok = false;
-        if (line.find('\n') != std::string::npos)
-            lineFeed = true;
-        bytes += "\r\n";
-    }
-    if (!r.unmappable.empty())
-        r.error = "characters code page 932 cannot hold: " + r.unmappable;
-    if (lineFeed) {
-        r.ok = false;
-        r.error += std::string(r.error.empty() ? "" : "; ") + "a line holds a line feed";
-    }
-    return r;
+    TextLinesEncoder encoder(bytes, total);
+    for (const auto& line : lines)
+        encoder.add(line);
+    return encoder.finish();
 }
 
 WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,

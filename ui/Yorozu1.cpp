@@ -6,6 +6,7 @@
 #include "ui/HeaderFields.h"
 #include "ui/OptionControls.h"
 #include "ui/PickListCommands.h"
+#include "ui/SheetEditor.h"
 #include "ui/SheetModel.h"
 #include "ui/SheetView.h"
 #include "ui/StatusPanels.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -134,6 +136,35 @@ void TYorozu::buildWidgets()
     connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
 
     windowKeys_ = new WindowKeys(*this);
+
+    // The in-place editors of the sheet; the unit combo stays the window's
+    // CB1 with its pick list.
+    sheetEditor_ = new SheetEditor(
+        sheet_, estimate_, programDir_, dialogs_,
+        [this](int gridRow) {
+            if (gridRow > 0)
+                sheetModel_->rowChanged(gridRow);
+            else
+                sheetModel_->cellsChanged();
+        },
+        CB1);
+    sheetEditor_->editorColor = [this] { return fromWinColor(state_.colors[ColorTable::Editor]); };
+    hooks_.ENZAN = [this] { sheetEditor_->ENZAN(); };
+    // The sheet's menu also carries the row commands, on the current row.
+    QMenu* cellMenu = sheetEditor_->PopupMenu1;
+    cellMenu->addSeparator();
+    QAction* N13 = cellMenu->addAction(QStringLiteral("行挿入"));
+    N13->setObjectName(QStringLiteral("N13"));
+    connect(N13, &QAction::triggered, this, [this] {
+        guarded("N13Click", [this] { commands::insertRow(*this); });
+        sheetEditor_->focusSheet();
+    });
+    QAction* N14 = cellMenu->addAction(QStringLiteral("行削除"));
+    N14->setObjectName(QStringLiteral("N14"));
+    connect(N14, &QAction::triggered, this, [this] {
+        guarded("N14Click", [this] { commands::deleteRow(*this); });
+        sheetEditor_->focusSheet();
+    });
 }
 
 void TYorozu::onDocumentChange(Change change)

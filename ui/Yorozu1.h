@@ -22,6 +22,7 @@ class FunctionKeys;
 class HeaderFields;
 class OptionControls;
 class PickListCommands;
+class SheetEditor;
 class SheetModel;
 class SheetView;
 class StatusPanels;
@@ -52,6 +53,7 @@ public:
     FunctionKeys& keys() { return *keys_; }
     StatusPanels& status() { return *status_; }
     SheetView& sheet() { return *sheet_; }
+    SheetEditor& sheetEditor() { return *sheetEditor_; }
     SheetModel& sheetModel() { return *sheetModel_; }
     ToolBar& toolBar() { return *toolBar_; }
     PickListCommands& pickLists() { return *pickLists_; }
@@ -129,6 +131,7 @@ private:
     StatusPanels* status_ = nullptr;
     SheetModel* sheetModel_ = nullptr;
     SheetView* sheet_ = nullptr;
+    SheetEditor* sheetEditor_ = nullptr;
     PickListCommands* pickLists_ = nullptr;
     TotalsGrid* totalsGrid_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;

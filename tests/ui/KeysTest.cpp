@@ -147,7 +147,8 @@ TEST_F(KeysTest, HomeAndEndTakeTheSheetToItsEnds)
     QTest::keyClick(win.header().Kouji, Qt::Key_End);
     EXPECT_EQ(win.sheet().currentGridRow(), 30);
     EXPECT_EQ(win.sheet().currentCol(), 1);
-    EXPECT_EQ(QApplication::focusWidget(), &win.sheet());
+    // The sheet hands the focus on to the editor of its current cell.
+    EXPECT_TRUE(win.sheet().isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(&win.sheet(), Qt::Key_Home);
     EXPECT_EQ(win.sheet().currentGridRow(), 1);
 }

@@ -8,6 +8,7 @@
 #include "core/Survey.h"
 #include "files/CompanySettings.h"
 #include "files/CompanySettingsSlots.h"
+#include "files/EstimateFile.h"
 #include "files/EstimateLayout.h"
 #include "files/ReadSetting.h"
 #include "files/TextFile.h"
@@ -81,8 +82,7 @@ int refused(const PrintCopyResult& result, std::ostream& err)
 int rewrite(const Estimate& doc, const CliOptions& options, std::ostream& err)
 {
     // Save's lines, remark rows included; the number is the window's to advance, not ours.
-    const auto lines = estimateFileLines(doc, remarkRowsSetting(options.programDir));
-    const auto written = writeTextLines(options.outFile, lines);
+    const auto written = writeEstimateFile(options.outFile, doc, remarkRowsSetting(options.programDir));
     if (written)
         return kExitOk;
     err << "yorozu-cli: " << options.outFile.string() << ": 書き込めませんでした。";
