@@ -59,7 +59,7 @@ bool leavesForGood(QEvent* event)
 
 SheetEditor::SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem::path programDir, Dialogs& dialogs,
                          CellsChanged cellsChanged, QComboBox* unitList)
-    : QObject(sheet), sheet_(sheet), estimate_(estimate), programDir_(std::move(programDir)), dialogs_(dialogs),
+    : QObject(sheet), sheet_(sheet), viewport_(sheet->viewport()), estimate_(estimate), programDir_(std::move(programDir)), dialogs_(dialogs),
       cellsChanged_(std::move(cellsChanged))
 {
     buildControls(unitList);
@@ -80,6 +80,8 @@ SheetEditor::SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem:
                 return false;
             return FormMouseWheel(w, static_cast<QWheelEvent*>(e)->angleDelta().y());
         }
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
+            return false;
         return keyEvent(watched, static_cast<QKeyEvent*>(e));
     });
     qApp->installEventFilter(windowFilter_);
@@ -272,9 +274,9 @@ bool SheetEditor::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (watched == sheet_->viewport()) {
-        auto* m = static_cast<QMouseEvent*>(event);
+    if (watched == viewport_) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+            auto* m = static_cast<QMouseEvent*>(event);
             ENZAN2();
             // The right button opens the menu on the current cell; it does
             // not move the cursor.
@@ -282,6 +284,7 @@ bool SheetEditor::eventFilter(QObject* watched, QEvent* event)
                 return true;
             mouseDown_ = true;
         } else if (type == QEvent::MouseButtonRelease) {
+            auto* m = static_cast<QMouseEvent*>(event);
             const bool was = mouseDown_;
             mouseDown_ = false;
             if (was && m->button() == Qt::LeftButton)

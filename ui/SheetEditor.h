@@ -46,6 +46,8 @@ public:
     // its own and fills it from "Tani.LST" of the program folder.
     SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem::path programDir, Dialogs& dialogs,
                 CellsChanged cellsChanged, QComboBox* unitList = nullptr);
+    // Delete the editor before the sheet and the widgets it watches: their
+    // events still reach it while they are being taken down.
     ~SheetEditor() override;
 
     // ---- the floating controls
@@ -169,6 +171,8 @@ private:
     Enzan::EditorEcho editorEcho();
 
     QTableView* sheet_;
+    // Kept apart from the sheet: its events still arrive while the sheet is being destroyed.
+    QWidget* viewport_;
     Estimate& estimate_;
     std::filesystem::path programDir_;
     Dialogs& dialogs_;

@@ -49,6 +49,11 @@ TYorozu::TYorozu(std::filesystem::path programDir, Dialogs& dialogs, Desktop des
 TYorozu::~TYorozu()
 {
     Timer1->stop();
+    // The sheet's editors watch the sheet, its viewport and their own
+    // widgets; they go first, so that nothing reaches them from widgets
+    // half taken down.
+    delete sheetEditor_;
+    sheetEditor_ = nullptr;
     // The widgets read the estimate while they are taken down; they go before it does.
     delete takeCentralWidget();
     // FormDestroy: the images go with the window.

@@ -240,6 +240,8 @@ TEST(SheetEditorLifetime, WindowClosedWithAnEditorOpen)
     editor->moveTo(12, 3);
     ASSERT_EQ(QApplication::focusWidget(), editor->NumEdit1);
     QTest::keyClicks(editor->NumEdit1, QStringLiteral("5*"));
+    // The owner takes the editor down before the widgets it watches, as the main window does.
+    delete editor;
     window.reset();
     SUCCEED();
 }
@@ -295,6 +297,7 @@ TEST(SheetEditorUnits, UnitListComesFromTheProgramFolder)
         items << editor->CB1->itemText(i);
     EXPECT_EQ(items, (QStringList{QStringLiteral("m"), QStringLiteral("個"), QStringLiteral("式")}));
     EXPECT_EQ(editor->CB1->maxVisibleItems(), 18);
+    delete editor;
 }
 
 } // namespace
