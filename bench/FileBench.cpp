@@ -92,12 +92,13 @@ void BM_WriteQte(benchmark::State& state)
 }
 BENCHMARK(BM_WriteQte)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// Floor of the save: the same bytes, already encoded, written durably in the
-// least a durable write takes: a new file, one write, one fsync, close. The
-// save has to be durable, so a floor without the fsync would measure the
-// disk's cache rather than the save; the save's second fsync (of the folder)
-// and its rename are what it costs on top to be atomic as well.
-void BM_WriteFloorDurable(benchmark::State& state)
+// The save's floors write the same bytes, already encoded, with one write.
+// The durable one is the least a durable write takes: a new file, one write,
+// one fsync, close. The save has to be durable, so a floor without the fsync
+// would measure the disk's cache rather than the save; the save's second
+// fsync (of the folder) and its rename are what it costs on top to be atomic
+// as well. The plain one (truncate, write, close) is for reference only.
+void writeFloor(benchmark::State& state, bool durable)
 {
     const auto& in = benchInputs();
     const int lines = static_cast<int>(state.range(0));
@@ -106,12 +107,14 @@ void BM_WriteFloorDurable(benchmark::State& state)
         state.SkipWithError("cannot read the estimate");
         return;
     }
-    const auto out = in.programDir().parent_path() / ("durable" + std::to_string(lines) + ".qte");
+    const auto out = in.programDir().parent_path() / ((durable ? "durable" : "plain") + std::to_string(lines) + ".qte");
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (durable ? O_EXCL : O_TRUNC);
     for (auto _ : state) {
-        ::unlink(out.c_str());
-        const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (durable)
+            ::unlink(out.c_str());
+        const int fd = ::open(out.c_str(), flags, 0644);
         if (fd < 0 || ::write(fd, bytes->data(), bytes->size()) != static_cast<ssize_t>(bytes->size())
-            || ::fsync(fd) != 0) {
+            || (durable && ::fsync(fd) != 0)) {
             state.SkipWithError("cannot write");
             if (fd >= 0)
                 ::close(fd);
@@ -120,30 +123,16 @@ void BM_WriteFloorDurable(benchmark::State& state)
         ::close(fd);
     }
 }
+
+void BM_WriteFloorDurable(benchmark::State& state)
+{
+    writeFloor(state, true);
+}
 BENCHMARK(BM_WriteFloorDurable)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// For reference only: the same bytes written plainly, open with truncation,
-// one write, close. No encoding, no fsync, no rename.
 void BM_WriteFloor(benchmark::State& state)
 {
-    const auto& in = benchInputs();
-    const int lines = static_cast<int>(state.range(0));
-    const auto bytes = readFileBytes(in.estimateFile(lines));
-    if (!bytes) {
-        state.SkipWithError("cannot read the estimate");
-        return;
-    }
-    const auto out = in.programDir().parent_path() / ("plain" + std::to_string(lines) + ".qte");
-    for (auto _ : state) {
-        const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0 || ::write(fd, bytes->data(), bytes->size()) != static_cast<ssize_t>(bytes->size())) {
-            state.SkipWithError("cannot write");
-            if (fd >= 0)
-                ::close(fd);
-            break;
-        }
-        ::close(fd);
-    }
+    writeFloor(state, false);
 }
 BENCHMARK(BM_WriteFloor)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
