@@ -2,9 +2,9 @@
 
 #include "bench/EstimateGenerator.h"
 
-#include "core/Estimate.h"
-#include "files/EstimateLayout.h"
-#include "files/TextFile.h"
+#include "core/document/Estimate.h"
+#include "files/estimate/EstimateLayout.h"
+#include "files/text/TextFile.h"
 
 #include <stdexcept>
 #include <unistd.h>

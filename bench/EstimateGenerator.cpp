@@ -1,6 +1,6 @@
 #include "bench/EstimateGenerator.h"
 
-#include "core/Estimate.h"
+#include "core/document/Estimate.h"
 
 #include <random>
 #include <string>

@@ -2,11 +2,11 @@
 // same run, so the ratio holds on a slow or busy machine.
 #include "bench/BenchInputs.h"
 
-#include "core/Estimate.h"
-#include "files/EstimateFile.h"
-#include "files/EstimateLayout.h"
-#include "files/EstimateRead.h"
-#include "files/TextFile.h"
+#include "core/document/Estimate.h"
+#include "files/estimate/EstimateFile.h"
+#include "files/estimate/EstimateLayout.h"
+#include "files/estimate/EstimateRead.h"
+#include "files/text/TextFile.h"
 
 #include <benchmark/benchmark.h>
 

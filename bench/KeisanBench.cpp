@@ -4,7 +4,7 @@
 // changes and before printing.
 #include "bench/EstimateGenerator.h"
 
-#include "core/Estimate.h"
+#include "core/document/Estimate.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // built from it: what printing and previewing run before the first page.
 #include "bench/EstimateGenerator.h"
 
-#include "core/Estimate.h"
-#include "core/PrintCopy.h"
-#include "core/Survey.h"
+#include "core/document/Estimate.h"
+#include "core/copies/PrintCopy.h"
+#include "core/copies/Survey.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "controls/NumEditLayout.h"
+#include "controls/numedit/NumEditLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/NumEditModel.h"
+#include "controls/numedit/NumEditModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/NumEditText.h"
+#include "controls/numedit/NumEditText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/SaNumEdit.h"
+#include "controls/numedit/SaNumEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

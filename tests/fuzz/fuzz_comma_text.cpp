@@ -1,5 +1,5 @@
 // The row decoder must take any line; encoding what it read and decoding again gives the same cells.
-#include "core/CommaText.h"
+#include "core/document/CommaText.h"
 
 #include <cstdint>
 #include <cstdlib>

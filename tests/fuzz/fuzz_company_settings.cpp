@@ -3,8 +3,8 @@
 // necessarily to the same values: a value holding another key's text
 // shadows that key, and the shadowing value may be cut on writing.)
 #include "FuzzTempDir.h"
-#include "files/CompanySettingsFile.h"
-#include "files/TextFile.h"
+#include "files/settings/CompanySettingsFile.h"
+#include "files/text/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Any bytes read as code page 932 must write back as bytes of the same
 // length that read as the same text (only duplicate codes may change), and
 // the cheap byte count must agree with the real encoding.
-#include "files/Cp932.h"
-#include "files/TextFile.h"
+#include "files/text/Cp932.h"
+#include "files/text/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

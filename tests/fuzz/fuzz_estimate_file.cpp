@@ -1,9 +1,9 @@
 // Any bytes read as an estimate file must not crash the reader, and what it
 // read, written and read again, must give the same document.
-#include "core/Estimate.h"
-#include "files/EstimateLayout.h"
-#include "files/EstimateRead.h"
-#include "files/TextFile.h"
+#include "core/document/Estimate.h"
+#include "files/estimate/EstimateLayout.h"
+#include "files/estimate/EstimateRead.h"
+#include "files/text/TextFile.h"
 
 #include <unistd.h>
 

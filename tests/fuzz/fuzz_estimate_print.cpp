@@ -4,10 +4,10 @@
 // be undefined; the copy never changes the sheet; it either completes or
 // stops with its one message.
 #include "FuzzTempDir.h"
-#include "core/Estimate.h"
-#include "core/PrintCopy.h"
-#include "core/Survey.h"
-#include "files/EstimateRead.h"
+#include "core/document/Estimate.h"
+#include "core/copies/PrintCopy.h"
+#include "core/copies/Survey.h"
+#include "files/estimate/EstimateRead.h"
 
 #include <cstdint>
 #include <cstdlib>

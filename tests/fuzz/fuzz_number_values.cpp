@@ -2,8 +2,8 @@
 // any 80-bit bit pattern (NaN, infinities, denormals, the unnormal encodings
 // the x87 rejects). Nothing may crash or be undefined; a strict parse fails
 // only with ConversionError; the general form reads back to the value.
-#include "core/Format.h"
-#include "core/Numbers.h"
+#include "core/calc/Format.h"
+#include "core/calc/Numbers.h"
 
 #include <cmath>
 #include <cstdint>

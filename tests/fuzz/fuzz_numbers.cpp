@@ -1,8 +1,8 @@
 // Any cell text: the lenient reader takes it; a text the strict reader
 // accepts reads as the correctly rounded extended value (the C library's
 // strtold is the reference), and everything written from it reads back.
-#include "core/Format.h"
-#include "core/Numbers.h"
+#include "core/calc/Format.h"
+#include "core/calc/Numbers.h"
 
 #include <cmath>
 #include <cstdint>

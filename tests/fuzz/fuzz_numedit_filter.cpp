@@ -1,7 +1,7 @@
 // The numeric control's value filter on any text and limits: the value is
 // canonical, within the limits, and filtering it again changes nothing; the
 // display and template builders take whatever the filter gives.
-#include "controls/NumEditText.h"
+#include "controls/numedit/NumEditText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,9 +2,9 @@
 // (up to 40 bytes), the rest is the file. Whatever it returns is at most 200
 // code page 932 bytes and is what follows the key in a line of the file.
 #include "FuzzTempDir.h"
-#include "files/Cp932.h"
-#include "files/ReadSetting.h"
-#include "files/TextFile.h"
+#include "files/text/Cp932.h"
+#include "files/settings/ReadSetting.h"
+#include "files/text/TextFile.h"
 
 #include <algorithm>
 #include <cstdint>

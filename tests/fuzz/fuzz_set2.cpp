@@ -2,7 +2,7 @@
 // again to a fixed point, and the window position read is always within
 // reach of the screen.
 #include "FuzzTempDir.h"
-#include "files/Set2File.h"
+#include "files/settings/Set2File.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,15 +3,15 @@
 #include "CellEscape.h"
 #include "LoadEstimate.h"
 
-#include "core/Estimate.h"
-#include "core/PrintCopy.h"
-#include "core/Survey.h"
-#include "files/CompanySettings.h"
-#include "files/CompanySettingsSlots.h"
-#include "files/EstimateFile.h"
-#include "files/EstimateLayout.h"
-#include "files/ReadSetting.h"
-#include "files/TextFile.h"
+#include "core/document/Estimate.h"
+#include "core/copies/PrintCopy.h"
+#include "core/copies/Survey.h"
+#include "files/settings/CompanySettings.h"
+#include "files/settings/CompanySettingsSlots.h"
+#include "files/estimate/EstimateFile.h"
+#include "files/estimate/EstimateLayout.h"
+#include "files/settings/ReadSetting.h"
+#include "files/text/TextFile.h"
 
 #include <cstdint>
 #include <exception>

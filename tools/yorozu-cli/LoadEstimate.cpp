@@ -1,9 +1,9 @@
 #include "LoadEstimate.h"
 
-#include "core/Estimate.h"
-#include "files/EstimateRead.h"
-#include "files/Set2File.h"
-#include "files/WindowCompanySettings.h"
+#include "core/document/Estimate.h"
+#include "files/estimate/EstimateRead.h"
+#include "files/settings/Set2File.h"
+#include "files/settings/WindowCompanySettings.h"
 
 #include <exception>
 

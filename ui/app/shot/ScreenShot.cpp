@@ -1,0 +1,83 @@
+// Development companion: starts the main window on a program folder and
+// saves a picture of it, so its look can be checked without a desktop.
+// Usage: yorozu_shot <program folder> <picture.png> [sample]
+// With "sample" a few lines are typed in first, to see the sheet filled;
+// "totals" also opens the totals by classification.
+#include "ui/dialogs/ScriptedDialogs.h"
+#include "ui/app/YorozuApplication.h"
+#include "ui/window/Yorozu1.h"
+
+#include <QFont>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: yorozu_shot <program folder> <picture.png> [sample]\n");
+        return 2;
+    }
+    yorozu::YorozuApplication app(argc, argv);
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    app.setFont(font);
+    yorozu::ScriptedDialogs dialogs;
+    yorozu::TYorozu window(argv[1], dialogs);
+    window.show();
+    // A desktop activates the window once it is shown; a bare X server does not.
+    window.FormActivate();
+    if (argc == 4) {
+        auto& e = window.estimate();
+        e.KNAME = "株式会社　山田商店";
+        e.Kouji = "倉庫屋根改修工事";
+        e.TITLE = "倉庫屋根改修";
+        e.Bangou = "10025";
+        e.notify(yorozu::Change::Header);
+        struct Line {
+            const char* dai;
+            const char* text;
+            const char* shape;
+            const char* qty;
+            const char* unit;
+            const char* price;
+            const char* cost;
+        };
+        const Line lines[] = {
+            {"A", "仮設工事", "", "", "", "", ""},
+            {"", "足場架払い", "W=900", "120", "㎡", "1200", "900"},
+            {"", "養生シート", "", "120", "㎡", "350", "250"},
+            {"B", "屋根工事", "", "", "", "", ""},
+            {"", "既存屋根撤去", "スレート", "85.5", "㎡", "2800", "2100"},
+            {"", "ガルバリウム鋼板葺き", "t=0.4", "85.5", "㎡", "7800", "5900"},
+            {"", "棟包み", "", "12", "m", "3200", "2400"},
+            {"\\", "■　値　引　き", "", "1", "式", "-15000", ""},
+        };
+        int row = 1;
+        for (const auto& l : lines) {
+            auto& g = e.SG1;
+            g.setCell(yorozu::col::Dai, row, l.dai);
+            g.setCell(yorozu::col::Description, row, l.text);
+            g.setCell(yorozu::col::Shape, row, l.shape);
+            g.setCell(yorozu::col::Quantity, row, l.qty);
+            g.setCell(yorozu::col::Unit, row, l.unit);
+            g.setCell(yorozu::col::UnitPrice, row, l.price);
+            g.setCell(yorozu::col::CostPrice, row, l.cost);
+            ++row;
+        }
+        window.recalculateAll();
+        if (QString::fromLocal8Bit(argv[3]) == QLatin1String("totals")) {
+            e.setPRN_S(2);
+            window.SpeedButton12Click();
+        }
+    }
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    int rc = 1;
+    QTimer::singleShot(800, &app, [&] {
+        rc = window.grab().save(out) ? 0 : 1;
+        app.quit();
+    });
+    app.exec();
+    return rc;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/dialogs/Dialogs.h"
+
+class QWidget;
+
+namespace yorozu {
+
+// The dialogs as the user sees them: Qt's message boxes and standard dialogs,
+// parented to the window that is passed in (it may be set later, once the
+// main window exists).
+class QtDialogs final : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void information(const QString& text) override;
+    bool question(const QString& text) override;
+    void warning(const QString& text) override;
+    std::optional<QString> input(const QString& caption, const QString& prompt, const QString& value) override;
+    QString openFile(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFile(const QString& caption, const QString& folder, const QString& filter) override;
+    QString chooseFolder(const QString& caption, const QString& folder) override;
+    std::optional<QColor> chooseColor(const QColor& current) override;
+    std::optional<QFont> chooseFont(const QFont& current) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace yorozu

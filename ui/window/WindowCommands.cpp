@@ -1,0 +1,205 @@
+// The window's own commands: exit, clear, the save reminder, the manual and
+// web-page buttons, the wide display and the dispatch of menu items and labels.
+#include "core/calc/Numbers.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/window/FunctionKeys.h"
+#include "ui/header/HeaderFields.h"
+#include "files/settings/ProgramFiles.h"
+#include "ui/sheet/SheetView.h"
+#include "ui/window/StatusPanels.h"
+#include "ui/window/WindowRooms.h"
+#include "ui/window/Yorozu1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace yorozu::commands {
+
+void exitWithQuestions(TYorozu& w)
+{
+    if (!w.state().exitConfirmation) {
+        w.close();
+        return;
+    }
+    auto& d = w.dialogs();
+    if (!d.question(QStringLiteral("終了します。")))
+        return;
+    const auto& e = w.estimate();
+    if (e.SG1_END() < 1 && e.KNAME.empty()) {
+        w.close();
+        return;
+    }
+    if (!d.question(QStringLiteral("保存しますか？"))) {
+        w.close();
+        return;
+    }
+    // Saving keeps the window open: the user closes it once the estimate is stored.
+    save(w);
+}
+
+void exitAfterQuestion(TYorozu& w)
+{
+    QApplication::beep();
+    if (w.state().exitConfirmation && !w.dialogs().question(QStringLiteral("終了します。")))
+        return;
+    w.close();
+}
+
+void clear(TYorozu& w, bool ask)
+{
+    auto& d = w.dialogs();
+    if (ask && !d.question(QStringLiteral("白紙に戻します。")))
+        return;
+    auto& e = w.estimate();
+    w.header().KNAME->setFocus();
+    e.Tanto.clear();
+    e.clear();
+    // A cleared sheet is a new estimate: saving it adds a file.
+    w.state().currentFile.clear();
+    e.TOTALKIN.clear();
+    e.SG_KEI_visible = false;
+    w.sheet().setCurrentCell(1, 1);
+    w.recalculateAll();
+    w.BANGOU_CALL();
+    if (e.MUKI == 0) {
+        // Portrait estimates come back to the fraction mode the settings prescribe.
+        int mode = settingInt(w.programDir(), "SET3.INI", "[切捨て]=");
+        if (mode != 1 && mode != 2)
+            mode = 0;
+        if (mode != e.HASU_MODE &&
+            d.question(QStringLiteral("端数処理を規定値( ") + QString::fromStdString(hasuModeName(mode)) +
+                       QStringLiteral(" )に変更します。"))) {
+            e.HASU_MODE = mode;
+            w.status().setText(7, QString::fromStdString(hasuModeName(mode)));
+        }
+    }
+    w.sheet().viewport()->update();
+}
+
+void saveReminder(TYorozu& w)
+{
+    auto& st = w.state();
+    if (w.estimate().SG1_KARA() <= 0 || !w.isVisible() || st.reminderOpen)
+        return;
+    st.reminderOpen = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{st.reminderOpen};
+    if (w.dialogs().question(QStringLiteral("保存しますか？")))
+        save(w);
+}
+
+void openManual(TYorozu& w)
+{
+    const auto manual = w.programDir() / "Rakumi_MAN.htm";
+    if (!std::filesystem::is_regular_file(manual)) {
+        w.dialogs().information(QStringLiteral("解説書ファイルは組み込まれていません。\r\n\r\n"));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(manual.string())));
+}
+
+void openWebPage(TYorozu& w)
+{
+    if (w.dialogs().question(QString::fromUtf8(kHomePageQuestion)))
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage)));
+}
+
+void wideDisplay(TYorozu& w)
+{
+    const int screenWidth = w.desktop().screen().width();
+    if (screenWidth > TYorozu::kDesignWidth && w.width() == TYorozu::kDesignWidth)
+        w.resize(screenWidth, w.height());
+    else
+        w.resize(TYorozu::kDesignWidth, w.height());
+}
+
+void runMenuItem(TYorozu& w, int position)
+{
+    // The shortcuts act only on the window the user sees.
+    if (!w.isVisible())
+        return;
+    auto& h = w.hooks();
+    switch (position) {
+    case 1:
+        textExport(w);
+        break;
+    case 2:
+        exitAfterQuestion(w);
+        break;
+    case 4:
+        save(w);
+        break;
+    case 5:
+        CommandHooks::run(h.print);
+        break;
+    case 6:
+        clear(w, true);
+        break;
+    case 7:
+        totalsByClassification(w);
+        break;
+    case 8:
+        insertRow(w);
+        break;
+    case 9:
+        QApplication::beep();
+        deleteRow(w);
+        break;
+    case 11:
+        CommandHooks::run(h.partsPanel);
+        break;
+    case 14:
+        CommandHooks::run(h.filePanel);
+        break;
+    case 22:
+        wideDisplay(w);
+        break;
+    default:
+        break;
+    }
+}
+
+void runLabel(TYorozu& w, int n)
+{
+    auto& h = w.hooks();
+    switch (n) {
+    case 1:
+        exitWithQuestions(w);
+        break;
+    case 2:
+        CommandHooks::run(h.filePanel);
+        break;
+    case 3:
+        save(w);
+        break;
+    case 4:
+        CommandHooks::run(h.print);
+        break;
+    case 5:
+        CommandHooks::run(h.partsPanel);
+        break;
+    case 6:
+        clear(w, true);
+        break;
+    case 7:
+        totalsByClassification(w);
+        break;
+    case 8:
+        insertRow(w);
+        break;
+    case 9:
+        deleteRow(w);
+        break;
+    case 10:
+        wideDisplay(w);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace yorozu::commands

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "core/document/Estimate.h"
+#include "ui/window/CommandHooks.h"
+#include "ui/app/Desktop.h"
+#include "ui/window/WindowState.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QTimer;
+
+namespace yorozu {
+
+class Dialogs;
+class FunctionKeys;
+class HeaderFields;
+class OptionControls;
+class PickListCommands;
+class SheetEditor;
+class SheetModel;
+class SheetView;
+class StatusPanels;
+class ToolBar;
+class TotalsGrid;
+class WindowKeys;
+
+// The main window. It shows and edits the estimate it owns; the estimate's
+// own rules live in the document. Every command of the window is an entry
+// point here that hands the work to the room it belongs to.
+class TYorozu : public QMainWindow {
+    Q_OBJECT
+public:
+    // Construction runs the start-up sequence on the program folder. An
+    // empty desktop stands for the one the window is shown on.
+    TYorozu(std::filesystem::path programDir, Dialogs& dialogs, Desktop desktop = {}, QWidget* parent = nullptr);
+    ~TYorozu() override;
+
+    // ---- what the rooms share
+    Estimate& estimate() { return estimate_; }
+    Dialogs& dialogs() { return dialogs_; }
+    const Desktop& desktop() const { return desktop_; }
+    const std::filesystem::path& programDir() const { return programDir_; }
+    WindowState& state() { return state_; }
+    CommandHooks& hooks() { return hooks_; }
+    HeaderFields& header() { return *header_; }
+    OptionControls& options() { return *options_; }
+    FunctionKeys& keys() { return *keys_; }
+    StatusPanels& status() { return *status_; }
+    SheetView& sheet() { return *sheet_; }
+    SheetEditor& sheetEditor() { return *sheetEditor_; }
+    SheetModel& sheetModel() { return *sheetModel_; }
+    ToolBar& toolBar() { return *toolBar_; }
+    PickListCommands& pickLists() { return *pickLists_; }
+    TotalsGrid& totalsGrid() { return *totalsGrid_; }
+    QComboBox* CB1 = nullptr;   // the unit list of the sheet's unit editor
+    QTimer* Timer1 = nullptr;   // the save reminder
+    QLabel* DATA_PATH = nullptr;
+
+    // ---- life cycle
+    void FormCreate();
+    void FormActivate();
+    void MUKIClick();
+    void FormClose();
+
+    // ---- settings files of the window
+    void SET2_YOMIKOMI();
+    void SET2_KAKIDASI();
+    void SET1_YOMIKOMI(); // "SET.INI", landscape
+    void SET3_YOMIKOMI(); // "SET3.INI", portrait
+    void COMBO_YOMIKOMI();
+    void COMBO_KAKIDASI();
+    void BANGOU_CALL();
+
+    // ---- commands
+    void SpeedButton4Click();              // exit with questions
+    void Exit1Click();                     // exit, Ctrl+1
+    void SpeedButton11Click(bool ask = true); // clear
+    void N18Click();                       // asks, then clears
+    void Timer1Timer();                    // save reminder
+    void SpeedButton16Click();             // the manual
+    void SpeedButton25Click();             // the web page
+    void StaticText16Click();              // wide display
+    void SpeedButton12Click();             // totals by classification
+    void SpeedButton22Click();             // sheet widths back to the defaults
+    void KAKERITU_IKATUClick();            // rate conversion menu
+    void N76Click();                       // unit price := cost x multiplier
+    void N77Click();                       // unit price := unit price x multiplier
+    void MENU_ITEM(std::optional<int> functionKey);
+    void runMenuItem(int position);
+    void runLabel(int n);
+    void recalculateAll();
+
+    // Moves the focus along the tab order, as Enter and Shift+Enter do.
+    void moveFocus(bool next) { focusNextPrevChild(next); }
+
+    // The full-recalculation results on screen: TOTALKIN and panels 2 to 7.
+    void showTotals();
+
+    static constexpr int kDesignWidth = 1024;
+    static constexpr int kDesignHeight = 740;
+    // The design height counts the title bar and frame; the client area is what Qt sizes.
+    static constexpr int kFrameAllowance = 34;
+    // Gives the window an outer height, title bar and frame included.
+    void setOuterHeight(int height);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildWidgets();
+    void onDocumentChange(Change change);
+
+    std::filesystem::path programDir_;
+    Dialogs& dialogs_;
+    Desktop desktop_;
+    Estimate estimate_;
+    WindowState state_;
+    CommandHooks hooks_;
+    ToolBar* toolBar_ = nullptr;
+    HeaderFields* header_ = nullptr;
+    OptionControls* options_ = nullptr;
+    FunctionKeys* keys_ = nullptr;
+    StatusPanels* status_ = nullptr;
+    SheetModel* sheetModel_ = nullptr;
+    SheetView* sheet_ = nullptr;
+    SheetEditor* sheetEditor_ = nullptr;
+    PickListCommands* pickLists_ = nullptr;
+    TotalsGrid* totalsGrid_ = nullptr;
+    WindowKeys* windowKeys_ = nullptr;
+};
+
+} // namespace yorozu
