@@ -59,8 +59,10 @@ private:
     fs::path dir_;
 };
 
-// Runs the companion in the fixtures folder with standard output and error in files.
-Run runCli(const std::vector<std::string>& args, const Scratch& scratch)
+// Runs the companion in the fixtures folder with standard output and error in
+// files; `program` and `env` replace the built companion and the environment.
+Run runCli(const std::vector<std::string>& args, const Scratch& scratch, const fs::path& program = YOROZU_CLI_PATH,
+           char** env = environ)
 {
     const fs::path outFile = scratch.dir() / "stdout";
     const fs::path errFile = scratch.dir() / "stderr";
@@ -69,7 +71,7 @@ Run runCli(const std::vector<std::string>& args, const Scratch& scratch)
     posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&actions, kFixtures.c_str());
-    std::vector<std::string> all = {YOROZU_CLI_PATH};
+    std::vector<std::string> all = {program.string()};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (auto& a : all)
@@ -77,10 +79,10 @@ Run runCli(const std::vector<std::string>& args, const Scratch& scratch)
     argv.push_back(nullptr);
     Run run;
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, YOROZU_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), env);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << YOROZU_CLI_PATH;
+        ADD_FAILURE() << "cannot start " << program;
         return run;
     }
     int wstatus = 0;
@@ -231,6 +233,35 @@ TEST(CliErrors, UsageErrorsShowTheUsage)
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.out.empty());
         EXPECT_NE(run.err.find("usage: yorozu-cli"), std::string::npos) << run.err;
+    }
+}
+
+// Without --program-dir the companion takes the window's program folder: a
+// copy in its own folder uses that folder; an installed copy (its folder
+// marked as the package's) uses the user's data folder, which its first start
+// creates with the site-wide settings of the executable's folder.
+TEST(CliProgramFolder, ResolvedAsTheWindowResolvesIt)
+{
+    for (const bool installed : {false, true}) {
+        SCOPED_TRACE(installed ? "installed copy" : "copy in its own folder");
+        Scratch scratch;
+        const fs::path exe = scratch.dir() / "exe";
+        const fs::path home = scratch.dir() / "home";
+        fs::create_directories(exe);
+        fs::create_directories(home);
+        fs::copy_file(YOROZU_CLI_PATH, exe / "yorozu-cli");
+        for (const auto& f : fs::directory_iterator(kFixtures / "program"))
+            fs::copy_file(f.path(), exe / f.path().filename());
+        if (installed)
+            std::ofstream(exe / "SITE-DEFAULTS.txt") << "site\n";
+        std::string homeVar = "HOME=" + home.string();
+        char* env[] = {homeVar.data(), nullptr};
+        const auto run = runCli({"totals", "subtotals.qte"}, scratch, exe / "yorozu-cli", env);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, fileBytes(kExpected / "subtotals.totals.txt"));
+        const fs::path userFolder = home / ".local" / "share" / "yorozu";
+        EXPECT_EQ(fs::exists(userFolder / "SET3.INI"), installed);
+        EXPECT_EQ(fs::exists(home / ".local"), installed);
     }
 }
 

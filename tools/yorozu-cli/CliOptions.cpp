@@ -30,7 +30,9 @@ std::string usageText()
     return "usage: yorozu-cli [--program-dir DIR] COMMAND FILE.qte [ARGS]\n"
            "\n"
            "Reads FILE.qte as the window does, recalculates it under the settings of DIR\n"
-           "(default: the folder of this program) and prints, as UTF-8 records of\n"
+           "(default: the program folder the window uses: the folder of this program\n"
+           "when it can be written there and is not an installed copy, else\n"
+           "$XDG_DATA_HOME/yorozu or ~/.local/share/yorozu) and prints, as UTF-8 records of\n"
            "TAB-separated cells (TAB, line break and backslash written as \\t, \\n, \\\\):\n"
            "\n"
            "  sheet            the data rows of the sheet, 18 cells each\n"
@@ -44,10 +46,11 @@ std::string usageText()
            "3 the print copy refused (two discount lines).\n";
 }
 
-ParseResult parseArguments(const std::vector<std::string>& args, const std::filesystem::path& defaultProgramDir)
+ParseResult parseArguments(const std::vector<std::string>& args,
+                           const std::function<DefaultProgramDir()>& defaultProgramDir)
 {
     CliOptions options;
-    options.programDir = defaultProgramDir;
+    bool programDirGiven = false;
     std::vector<std::string> positional;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -63,16 +66,24 @@ ParseResult parseArguments(const std::vector<std::string>& args, const std::file
             if (i + 1 >= args.size())
                 return usageError("--program-dir needs a folder");
             options.programDir = args[++i];
+            programDirGiven = true;
         } else if (!optionsEnded && a.rfind("--program-dir=", 0) == 0) {
             options.programDir = a.substr(sizeof("--program-dir=") - 1);
+            programDirGiven = true;
         } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
             return usageError("unknown option " + a);
         } else {
             positional.push_back(a);
         }
     }
-    if (options.programDir.empty())
+    if (programDirGiven && options.programDir.empty())
         return usageError("--program-dir needs a folder");
+    if (!programDirGiven) {
+        auto found = defaultProgramDir();
+        if (found.path.empty())
+            return usageError(found.error.empty() ? "no program folder" : found.error);
+        options.programDir = std::move(found.path);
+    }
     // A mistyped folder would otherwise read as "no settings" and quietly
     // give the defaults' figures.
     std::error_code ec;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,10 +23,18 @@ struct ParseResult {
     bool helpRequested = false;        // --help: usage on standard output, status 0
 };
 
-// Parses the arguments after the program name. `defaultProgramDir` is the
-// folder of the executable, used when --program-dir is not given, as the
-// window does. A program folder that does not exist is a usage error.
-ParseResult parseArguments(const std::vector<std::string>& args, const std::filesystem::path& defaultProgramDir);
+// The program folder used when --program-dir is not given: chosen as the
+// window chooses it; empty with `error` set when there is none.
+struct DefaultProgramDir {
+    std::filesystem::path path;
+    std::string error;
+};
+
+// Parses the arguments after the program name. `defaultProgramDir` is asked
+// only when --program-dir is missing (never for --help). A program folder
+// that does not exist is a usage error.
+ParseResult parseArguments(const std::vector<std::string>& args,
+                           const std::function<DefaultProgramDir()>& defaultProgramDir);
 
 std::string usageText();
 
