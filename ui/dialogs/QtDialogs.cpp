@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace yorozu {
 
@@ -28,29 +29,53 @@ QString plain(const QString& text)
 
 } // namespace
 
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                            bool question)
+{
+    auto box = std::make_unique<QMessageBox>(icon, boxTitle(), plain(text), QMessageBox::NoButton, parent);
+    if (question) {
+        box->addButton(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+        box->addButton(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+        box->setDefaultButton(QMessageBox::Yes);
+    } else {
+        box->addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    }
+    return box;
+}
+
+std::unique_ptr<QInputDialog> makeInputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                           const QString& value)
+{
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setWindowTitle(caption);
+    box->setLabelText(plain(prompt));
+    box->setTextValue(value);
+    box->setOkButtonText(QStringLiteral("OK"));
+    box->setCancelButtonText(QStringLiteral("キャンセル"));
+    return box;
+}
+
 void QtDialogs::information(const QString& text)
 {
-    QMessageBox::information(parent_, boxTitle(), plain(text), QMessageBox::Ok);
+    makeMessageBox(parent_, QMessageBox::Information, text, false)->exec();
 }
 
 bool QtDialogs::question(const QString& text)
 {
-    return QMessageBox::question(parent_, boxTitle(), plain(text), QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+    return makeMessageBox(parent_, QMessageBox::Question, text, true)->exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::warning(const QString& text)
 {
-    QMessageBox::warning(parent_, boxTitle(), plain(text), QMessageBox::Ok);
+    makeMessageBox(parent_, QMessageBox::Warning, text, false)->exec();
 }
 
 std::optional<QString> QtDialogs::input(const QString& caption, const QString& prompt, const QString& value)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, caption, plain(prompt), QLineEdit::Normal, value, &ok);
-    if (!ok)
+    auto box = makeInputBox(parent_, caption, prompt, value);
+    if (box->exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return box->textValue();
 }
 
 QString QtDialogs::openFile(const QString& caption, const QString& folder, const QString& filter)

@@ -2,9 +2,23 @@
 
 #include "ui/dialogs/Dialogs.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
+class QInputDialog;
 class QWidget;
 
 namespace yorozu {
+
+// The boxes QtDialogs shows, made but not yet shown, so that what the user
+// will see can be checked. The buttons carry the program's own texts: "OK",
+// or "はい" and "いいえ" for a question (Yes is the default button).
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                            bool question);
+// An input box with "OK" and "キャンセル".
+std::unique_ptr<QInputDialog> makeInputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                           const QString& value);
 
 // The dialogs as the user sees them: Qt's message boxes and standard dialogs,
 // parented to the window that is passed in (it may be set later, once the

@@ -1,0 +1,23 @@
+#include "ui/app/OpenAtStart.h"
+
+#include "files/estimate/EstimateRead.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/window/Yorozu1.h"
+
+namespace yorozu {
+
+void openEstimateAtStart(TYorozu& window, const std::filesystem::path& file)
+{
+    window.SpeedButton11Click(false);
+    const auto read = TXT_DATA_READ2(window.estimate(), file, window.programDir());
+    for (const auto& m : read.messages)
+        window.dialogs().information(QString::fromStdString(m));
+    // The file panel stops silently on a file it cannot read; a file handed
+    // over by the desktop that does not open must say so, or the double-click
+    // would seem to do nothing.
+    if (!read.ok)
+        window.dialogs().warning(QString::fromStdString(read.error));
+    window.recalculateAll();
+}
+
+} // namespace yorozu
