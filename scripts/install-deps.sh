@@ -3,12 +3,13 @@
 set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   clang libclang-rt-14-dev
   xvfb xauth
+  dpkg-dev shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

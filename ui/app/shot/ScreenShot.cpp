@@ -1,13 +1,19 @@
 // Development companion: starts the main window on a program folder and
-// saves a picture of it, so its look can be checked without a desktop.
-// Usage: yorozu_shot <program folder> <picture.png> [sample]
-// With "sample" a few lines are typed in first, to see the sheet filled;
-// "totals" also opens the totals by classification.
+// saves a picture of it, so its look can be checked without a desktop; the
+// manual's pictures are made with it.
+// Usage: yorozu_shot <program folder> <picture.png> [scene]
+// Scenes: "sample" types a few lines in first, to see the sheet filled;
+// "totals" also opens the totals by classification; "editor" leaves the
+// numeric editor open on a price with an operation pending ("250 ×"), as
+// typed with the keys. Qt and the calendar speak Japanese, as in the program.
 #include "ui/dialogs/ScriptedDialogs.h"
+#include "ui/app/Japanese.h"
 #include "ui/app/YorozuApplication.h"
+#include "ui/sheet/SheetView.h"
 #include "ui/window/Yorozu1.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QTimer>
 
@@ -16,10 +22,11 @@
 int main(int argc, char** argv)
 {
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: yorozu_shot <program folder> <picture.png> [sample]\n");
+        std::fprintf(stderr, "usage: yorozu_shot <program folder> <picture.png> [sample|totals|editor]\n");
         return 2;
     }
     yorozu::YorozuApplication app(argc, argv);
+    yorozu::useJapanese(app);
     QFont font(QStringLiteral("IPAPGothic"));
     font.setPixelSize(12);
     app.setFont(font);
@@ -67,9 +74,36 @@ int main(int argc, char** argv)
             ++row;
         }
         window.recalculateAll();
-        if (QString::fromLocal8Bit(argv[3]) == QLatin1String("totals")) {
+        const QString scene = QString::fromLocal8Bit(argv[3]);
+        if (scene == QLatin1String("totals")) {
             e.setPRN_S(2);
             window.SpeedButton12Click();
+        } else if (scene == QLatin1String("editor")) {
+            // The unit price of a new line, typed as a clerk types it.
+            window.sheet().setCurrentCell(yorozu::col::Description, row);
+            window.sheet().setFocus();
+            app.processEvents();
+            auto type = [&app](int key, const QString& text) {
+                for (auto t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                    if (QWidget* w = QApplication::focusWidget()) {
+                        QKeyEvent ev(t, key, Qt::NoModifier, text);
+                        QApplication::sendEvent(w, &ev);
+                    }
+                    app.processEvents();
+                }
+            };
+            for (QChar c : QStringLiteral("樋交換"))
+                type(0, QString(c));
+            type(Qt::Key_Return, QStringLiteral("\r"));
+            type(Qt::Key_Return, QStringLiteral("\r"));
+            for (QChar c : QStringLiteral("4"))
+                type(c.unicode(), QString(c));
+            type(Qt::Key_Return, QStringLiteral("\r"));
+            for (QChar c : QStringLiteral("本"))
+                type(0, QString(c));
+            type(Qt::Key_Return, QStringLiteral("\r"));
+            for (QChar c : QStringLiteral("250*"))
+                type(c.unicode(), QString(c));
         }
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
