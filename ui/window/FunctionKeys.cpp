@@ -16,41 +16,44 @@ struct ItemDef {
     const char* caption;
     int shortcut; // a Ctrl+digit, 0 for none
     int tag;
-    int sharedWith; // the position whose action the item runs
+    std::optional<Command> command;
 };
+
+constexpr std::nullopt_t kNone = std::nullopt;
 
 // In menu order: "SET2.INI" stores the positions.
 const ItemDef kItemDefs[FunctionKeys::kItems] = {
-    {"N8", "部品", 0, 0, 0},
-    {"SG11", "SG1ﾌｫｰｶｽ", Qt::Key_0, 0, 1},
-    {"Exit1", "終了", Qt::Key_1, 0, 2},
-    {"File1", "ファイル", Qt::Key_2, 0, 3},
-    {"Post1", "登録", Qt::Key_3, 0, 4},
-    {"N17", "印刷", Qt::Key_4, 0, 5},
-    {"N18", "白紙", Qt::Key_6, 0, 6},
-    {"N19", "集計", Qt::Key_7, 0, 7},
-    {"N20", "行挿入", Qt::Key_8, 0, 8},
-    {"N21", "行削除", Qt::Key_9, 0, 9},
-    {"N22", "移動", 0, 0, 10},
-    {"key1", "key", Qt::Key_5, 0, 11},
-    {"N24", "切替", Qt::Key_Backslash, 0, 12},
-    {"F11", "F1終了", 0, 1, 2},
-    {"F21", "F2データ", 0, 2, 14},
-    {"F31", "F3登録", 0, 3, 4},
-    {"F41", "F4印刷", 0, 4, 5},
-    {"F51", "F5部品", 0, 5, 11},
-    {"F61", "F6白紙", 0, 6, 6},
-    {"F71", "F7集計", 0, 7, 7},
-    {"F81", "F8挿入", 0, 8, 8},
-    {"F91", "F9削除", 0, 9, 9},
-    {"F101", "F10 WIDTH", 0, 10, 22},
-    {"F111", "F11移動", 0, 11, 23},
-    {"F121", "F12切替", 0, 12, 24},
+    {"N8", "部品", 0, 0, kNone},
+    {"SG11", "SG1ﾌｫｰｶｽ", Qt::Key_0, 0, Command::TextExport},
+    {"Exit1", "終了", Qt::Key_1, 0, Command::ExitAfterQuestion},
+    {"File1", "ファイル", Qt::Key_2, 0, kNone},
+    {"Post1", "登録", Qt::Key_3, 0, Command::Save},
+    {"N17", "印刷", Qt::Key_4, 0, Command::Print},
+    {"N18", "白紙", Qt::Key_6, 0, Command::Clear},
+    {"N19", "集計", Qt::Key_7, 0, Command::TotalsByClassification},
+    {"N20", "行挿入", Qt::Key_8, 0, Command::InsertRow},
+    {"N21", "行削除", Qt::Key_9, 0, Command::BeepDeleteRow},
+    {"N22", "移動", 0, 0, kNone},
+    {"key1", "key", Qt::Key_5, 0, Command::PartsPanel},
+    {"N24", "切替", Qt::Key_Backslash, 0, kNone},
+    {"F11", "F1終了", 0, 1, Command::ExitAfterQuestion},
+    {"F21", "F2データ", 0, 2, Command::FilePanel},
+    {"F31", "F3登録", 0, 3, Command::Save},
+    {"F41", "F4印刷", 0, 4, Command::Print},
+    {"F51", "F5部品", 0, 5, Command::PartsPanel},
+    {"F61", "F6白紙", 0, 6, Command::Clear},
+    {"F71", "F7集計", 0, 7, Command::TotalsByClassification},
+    {"F81", "F8挿入", 0, 8, Command::InsertRow},
+    {"F91", "F9削除", 0, 9, Command::BeepDeleteRow},
+    {"F101", "F10 WIDTH", 0, 10, Command::WideDisplay},
+    {"F111", "F11移動", 0, 11, kNone},
+    {"F121", "F12切替", 0, 12, kNone},
 };
 
 struct LabelDef {
     const char* caption;
     QColor color;
+    std::optional<Command> command;
 };
 
 QColor win(unsigned v)
@@ -82,8 +85,7 @@ FunctionKeys::FunctionKeys(QWidget* window, QWidget* labelParent, std::function<
             a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Backslash), QKeySequence(Qt::CTRL | Qt::Key_yen)});
         else if (d.shortcut)
             a->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(d.shortcut)));
-        const int shared = d.sharedWith;
-        connect(a, &QAction::triggered, this, [this, shared] { runItem_(shared); });
+        connect(a, &QAction::triggered, this, [this, pos] { runItem_(pos); });
         MainMenu1->addAction(a);
         // Added to the window so the shortcuts work although the menu is never shown.
         window->addAction(a);
@@ -91,10 +93,18 @@ FunctionKeys::FunctionKeys(QWidget* window, QWidget* labelParent, std::function<
     }
 
     const LabelDef labelDefs[kLabels] = {
-        {"1 終了", win(0xD5FDFC)},   {"2 データ", win(0xD5FDFC)}, {"3 登録", win(0xD5FDFC)},
-        {"4 印刷", win(0xD5FDFC)},   {"5 部品", QColor(0, 255, 255)}, {"6 白紙", QColor(Qt::white)},
-        {"7 集計", win(0xD5FDFC)},   {"8 行挿入", win(0xFF8080)}, {"9 行削除", QColor(255, 0, 0)},
-        {"10 WIDE", win(0xD5FDFC)},  {"", win(0xD5FDFC)},         {"￥ ", win(0x40FF00)},
+        {"1 終了", win(0xD5FDFC), Command::Exit},
+        {"2 データ", win(0xD5FDFC), Command::FilePanel},
+        {"3 登録", win(0xD5FDFC), Command::Save},
+        {"4 印刷", win(0xD5FDFC), Command::Print},
+        {"5 部品", QColor(0, 255, 255), Command::PartsPanel},
+        {"6 白紙", QColor(Qt::white), Command::Clear},
+        {"7 集計", win(0xD5FDFC), Command::TotalsByClassification},
+        {"8 行挿入", win(0xFF8080), Command::InsertRow},
+        {"9 行削除", QColor(255, 0, 0), Command::DeleteRow},
+        {"10 WIDE", win(0xD5FDFC), Command::WideDisplay},
+        {"", win(0xD5FDFC), kNone},
+        {"￥ ", win(0x40FF00), kNone},
     };
     for (int i = 0; i < kLabels; ++i) {
         auto* l = new QLabel(QString::fromUtf8(labelDefs[i].caption), labelParent);
@@ -111,6 +121,7 @@ FunctionKeys::FunctionKeys(QWidget* window, QWidget* labelParent, std::function<
         l->setToolTipDuration(4000);
         l->installEventFilter(this);
         labels_[static_cast<size_t>(i)] = l;
+        labelCommands_[static_cast<size_t>(i)] = labelDefs[i].command;
     }
     StaticText20 = new QLabel(QStringLiteral("Ctrl+"), labelParent);
     StaticText20->setObjectName(QStringLiteral("StaticText20"));
@@ -128,6 +139,20 @@ FunctionKeys::FunctionKeys(QWidget* window, QWidget* labelParent, std::function<
         connect(PopupMenu13->addAction(QStringLiteral("F%1").arg(k)), &QAction::triggered, this, [this, k] { MENU_ITEM(k); });
     connect(PopupMenu13->addAction(QStringLiteral("設定しない")), &QAction::triggered, this,
             [this] { MENU_ITEM(std::nullopt); });
+}
+
+std::optional<Command> FunctionKeys::itemCommand(int position)
+{
+    if (position < 0 || position >= kItems)
+        return std::nullopt;
+    return kItemDefs[position].command;
+}
+
+std::optional<Command> FunctionKeys::labelCommand(int n) const
+{
+    if (n < 1 || n > kLabels)
+        return std::nullopt;
+    return labelCommands_[static_cast<size_t>(n - 1)];
 }
 
 std::optional<int> FunctionKeys::functionKeyOf(int position) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/window/CommandTable.h"
+
 #include <QObject>
 
 #include <array>
@@ -23,15 +25,18 @@ public:
     static constexpr int kItems = 25;
     static constexpr int kLabels = 12;
 
-    // `runItem` carries out the action of the menu item at a position (a
-    // function-key item that shares another item's action comes with that
-    // item's position); `runLabel` the click on label n (1 to 12).
+    // `runItem` carries out the menu item at a position (0 to 24), `runLabel`
+    // the click on label n (1 to 12); both find the command in itemCommand
+    // and labelCommand.
     FunctionKeys(QWidget* window, QWidget* labelParent, std::function<void(int position)> runItem,
                  std::function<void(int n)> runLabel);
 
     // The menu item at a position (0 to 24) and its function key (1 to 12), if any.
     QAction* item(int position) const { return items_[static_cast<size_t>(position)]; }
     std::optional<int> functionKeyOf(int position) const;
+    // The command of the menu item at a position and of label n, if any.
+    static std::optional<Command> itemCommand(int position);
+    std::optional<Command> labelCommand(int n) const;
     // Gives function key k (1 to 12) to the item at a position, as "SET2.INI" does.
     void assign(int k, int position);
     // The item holding function key k, if any.
@@ -60,6 +65,7 @@ private:
     std::function<void(int)> runLabel_;
     std::array<QAction*, kItems> items_{};
     std::array<QLabel*, kLabels> labels_{};
+    std::array<std::optional<Command>, kLabels> labelCommands_{};
     int popupLabel_ = 0;
 };
 

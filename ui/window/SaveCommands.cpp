@@ -25,10 +25,6 @@ AskYesNo askThrough(Dialogs& d)
 void save(TYorozu& w)
 {
     auto& h = w.hooks();
-    if (h.save) {
-        h.save();
-        return;
-    }
     // A pending in-cell operation belongs to what is saved.
     CommandHooks::run(h.ENZAN);
     auto& d = w.dialogs();
@@ -60,11 +56,6 @@ void save(TYorozu& w)
 
 void textExport(TYorozu& w)
 {
-    auto& h = w.hooks();
-    if (h.textExport) {
-        h.textExport();
-        return;
-    }
     auto& d = w.dialogs();
     const auto result = TXT_DATA_WRITE(w.estimate(), w.programDir(), Date::today(), askThrough(d));
     switch (result.status) {

@@ -86,17 +86,8 @@ void rateConversionMenu(TYorozu& w)
 
 void rateConversion(TYorozu& w, int sourceColumn)
 {
-    auto& h = w.hooks();
-    if (sourceColumn == col::CostPrice && h.rateFromCost) {
-        h.rateFromCost();
-        return;
-    }
-    if (sourceColumn == col::UnitPrice && h.rateFromPrice) {
-        h.rateFromPrice();
-        return;
-    }
     // A pending in-cell operation is finished before every price changes.
-    CommandHooks::run(h.ENZAN);
+    CommandHooks::run(w.hooks().ENZAN);
     auto& e = w.estimate();
     const auto result = rateConversionCommand(
         e, sourceColumn, [&w](const std::string& q) { return w.dialogs().question(QString::fromStdString(q)); });
@@ -108,10 +99,6 @@ void rateConversion(TYorozu& w, int sourceColumn)
 
 void insertRow(TYorozu& w)
 {
-    if (w.hooks().insertRow) {
-        w.hooks().insertRow();
-        return;
-    }
     auto& e = w.estimate();
     SG_INS(e.SG1, w.sheet().currentGridRow());
     e.notify(Change::Cells);
@@ -119,10 +106,6 @@ void insertRow(TYorozu& w)
 
 void deleteRow(TYorozu& w)
 {
-    if (w.hooks().deleteRow) {
-        w.hooks().deleteRow();
-        return;
-    }
     auto& e = w.estimate();
     SG_DEL(e.SG1, w.sheet().currentGridRow());
     e.notify(Change::Cells);

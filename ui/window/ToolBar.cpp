@@ -1,9 +1,13 @@
 #include "ui/window/ToolBar.h"
 
+#include "ui/window/CommandTable.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QStyle>
 #include <QToolButton>
+
+#include <optional>
 
 namespace yorozu {
 
@@ -14,25 +18,29 @@ struct ButtonDef {
     const char* caption;
     const char* hint;
     QStyle::StandardPixmap glyph;
+    Command click;
+    std::optional<Command> rightClick;
 };
 
+constexpr std::nullopt_t kNoRightClick = std::nullopt;
+
 const ButtonDef kButtons[] = {
-    {"SpeedButton4", "終了", "見積プログラムを終了します。", QStyle::SP_DialogCloseButton},
-    {"SpeedButton3", "データ", "保存してある見積書の一覧表を表示のON/OFF。", QStyle::SP_DirOpenIcon},
-    {"SpeedButton5", "登録", "表示している見積を保存します。", QStyle::SP_DialogSaveButton},
-    {"SpeedButton6", "印刷", "右クリックで表紙印刷します。", QStyle::SP_FileDialogDetailedView},
-    {"SpeedButton11", "白紙", "表示している見積を白紙に戻します。", QStyle::SP_FileIcon},
-    {"SpeedButton7", "先頭", "保存してある見積書の最初のデータを読み込みます。", QStyle::SP_MediaSkipBackward},
-    {"SpeedButton8", "前", "保存してある見積書の前のデータを読み込みます。", QStyle::SP_MediaSeekBackward},
-    {"SpeedButton9", "次", "保存してある見積書の次のデータを読み込みます。", QStyle::SP_MediaSeekForward},
-    {"SpeedButton10", "最後", "保存してある見積書の最後のデータを読み込みます。", QStyle::SP_MediaSkipForward},
-    {"SpeedButton12", "集計", "積算集計表表示のON/OFF", QStyle::SP_FileDialogListView},
-    {"SpeedButton1", "設定", "印刷の諸設定を行います。", QStyle::SP_FileDialogInfoView},
-    {"SpeedButton16", "解説", "解説書を表示します。", QStyle::SP_DialogHelpButton},
-    {"SpeedButton18", "ﾌﾟﾚﾋﾞｭｰ", "右クリックで表紙印刷プレビュー", QStyle::SP_FileDialogContentsView},
-    {"SpeedButton19", "検索", "見積データを検索します。", QStyle::SP_FileDialogStart},
-    {"SpeedButton23", "部品", "部品表示のON/OFFと自動表示のON/OFF", QStyle::SP_DirIcon},
-    {"SpeedButton25", "WebSite", "メーカーのホームページを開きます。", QStyle::SP_DriveNetIcon},
+    {"SpeedButton4", "終了", "見積プログラムを終了します。", QStyle::SP_DialogCloseButton, Command::Exit, kNoRightClick},
+    {"SpeedButton3", "データ", "保存してある見積書の一覧表を表示のON/OFF。", QStyle::SP_DirOpenIcon, Command::FilePanel, kNoRightClick},
+    {"SpeedButton5", "登録", "表示している見積を保存します。", QStyle::SP_DialogSaveButton, Command::Save, kNoRightClick},
+    {"SpeedButton6", "印刷", "右クリックで表紙印刷します。", QStyle::SP_FileDialogDetailedView, Command::Print, Command::PrintCover},
+    {"SpeedButton11", "白紙", "表示している見積を白紙に戻します。", QStyle::SP_FileIcon, Command::Clear, kNoRightClick},
+    {"SpeedButton7", "先頭", "保存してある見積書の最初のデータを読み込みます。", QStyle::SP_MediaSkipBackward, Command::BrowseFirst, kNoRightClick},
+    {"SpeedButton8", "前", "保存してある見積書の前のデータを読み込みます。", QStyle::SP_MediaSeekBackward, Command::BrowsePrevious, kNoRightClick},
+    {"SpeedButton9", "次", "保存してある見積書の次のデータを読み込みます。", QStyle::SP_MediaSeekForward, Command::BrowseNext, kNoRightClick},
+    {"SpeedButton10", "最後", "保存してある見積書の最後のデータを読み込みます。", QStyle::SP_MediaSkipForward, Command::BrowseLast, kNoRightClick},
+    {"SpeedButton12", "集計", "積算集計表表示のON/OFF", QStyle::SP_FileDialogListView, Command::TotalsByClassification, kNoRightClick},
+    {"SpeedButton1", "設定", "印刷の諸設定を行います。", QStyle::SP_FileDialogInfoView, Command::SettingsDialog, kNoRightClick},
+    {"SpeedButton16", "解説", "解説書を表示します。", QStyle::SP_DialogHelpButton, Command::Manual, kNoRightClick},
+    {"SpeedButton18", "ﾌﾟﾚﾋﾞｭｰ", "右クリックで表紙印刷プレビュー", QStyle::SP_FileDialogContentsView, Command::Preview, Command::PreviewCover},
+    {"SpeedButton19", "検索", "見積データを検索します。", QStyle::SP_FileDialogStart, Command::Search, kNoRightClick},
+    {"SpeedButton23", "部品", "部品表示のON/OFFと自動表示のON/OFF", QStyle::SP_DirIcon, Command::PartsPanel, kNoRightClick},
+    {"SpeedButton25", "WebSite", "メーカーのホームページを開きます。", QStyle::SP_DriveNetIcon, Command::WebPage, kNoRightClick},
 };
 
 constexpr int kButtonWidth = 45;
@@ -40,7 +48,7 @@ constexpr int kButtonHeight = 44;
 
 } // namespace
 
-ToolBar::ToolBar(QWidget* parent) : QObject(parent)
+ToolBar::ToolBar(QWidget* parent, const CommandTable& commands) : QObject(parent)
 {
     bar_ = new QFrame(parent);
     bar_->setObjectName(QStringLiteral("ToolBar"));
@@ -64,8 +72,10 @@ ToolBar::ToolBar(QWidget* parent) : QObject(parent)
         b->setFocusPolicy(Qt::NoFocus);
         b->setGeometry(x, 2, kButtonWidth, kButtonHeight);
         b->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(b, &QToolButton::clicked, this, [this, name] { emit clicked(name); });
-        connect(b, &QToolButton::customContextMenuRequested, this, [this, name] { emit rightClicked(name); });
+        connect(b, &QToolButton::clicked, this, [&commands, c = d.click] { commands.trigger(c); });
+        if (d.rightClick)
+            connect(b, &QToolButton::customContextMenuRequested, this,
+                    [&commands, c = *d.rightClick] { commands.trigger(c); });
         buttons_[name] = b;
         x += kButtonWidth + 1;
     }

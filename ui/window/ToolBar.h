@@ -10,20 +10,19 @@ class QWidget;
 
 namespace yorozu {
 
+class CommandTable;
+
 // The toolbar across the top of the window: buttons 45 pixels wide with the
 // glyph above the caption and a hint each. Buttons are found by name
-// ("SpeedButton4" ...); a right-click on a button emits rightClicked.
+// ("SpeedButton4" ...). A click, and a right-click where the button has
+// one, triggers the button's command of the table.
 class ToolBar : public QObject {
     Q_OBJECT
 public:
-    explicit ToolBar(QWidget* parent);
+    ToolBar(QWidget* parent, const CommandTable& commands);
 
     QToolButton* button(const QString& name) const;
     QWidget* bar() const { return bar_; }
-
-signals:
-    void clicked(const QString& name);
-    void rightClicked(const QString& name);
 
 private:
     QWidget* bar_;

@@ -1,5 +1,5 @@
 // The window's own commands: exit, clear, the save reminder, the manual and
-// web-page buttons, the wide display and the dispatch of menu items and labels.
+// web-page buttons and the wide display.
 #include "core/calc/Numbers.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/window/FunctionKeys.h"
@@ -36,7 +36,7 @@ void exitWithQuestions(TYorozu& w)
         return;
     }
     // Saving keeps the window open: the user closes it once the estimate is stored.
-    save(w);
+    w.commands().run(Command::Save);
 }
 
 void exitAfterQuestion(TYorozu& w)
@@ -89,7 +89,7 @@ void saveReminder(TYorozu& w)
         ~Reset() { flag = false; }
     } reset{st.reminderOpen};
     if (w.dialogs().question(QStringLiteral("保存しますか？")))
-        save(w);
+        w.commands().run(Command::Save);
 }
 
 void openManual(TYorozu& w)
@@ -115,91 +115,6 @@ void wideDisplay(TYorozu& w)
         w.resize(screenWidth, w.height());
     else
         w.resize(TYorozu::kDesignWidth, w.height());
-}
-
-void runMenuItem(TYorozu& w, int position)
-{
-    // The shortcuts act only on the window the user sees.
-    if (!w.isVisible())
-        return;
-    auto& h = w.hooks();
-    switch (position) {
-    case 1:
-        textExport(w);
-        break;
-    case 2:
-        exitAfterQuestion(w);
-        break;
-    case 4:
-        save(w);
-        break;
-    case 5:
-        CommandHooks::run(h.print);
-        break;
-    case 6:
-        clear(w, true);
-        break;
-    case 7:
-        totalsByClassification(w);
-        break;
-    case 8:
-        insertRow(w);
-        break;
-    case 9:
-        QApplication::beep();
-        deleteRow(w);
-        break;
-    case 11:
-        CommandHooks::run(h.partsPanel);
-        break;
-    case 14:
-        CommandHooks::run(h.filePanel);
-        break;
-    case 22:
-        wideDisplay(w);
-        break;
-    default:
-        break;
-    }
-}
-
-void runLabel(TYorozu& w, int n)
-{
-    auto& h = w.hooks();
-    switch (n) {
-    case 1:
-        exitWithQuestions(w);
-        break;
-    case 2:
-        CommandHooks::run(h.filePanel);
-        break;
-    case 3:
-        save(w);
-        break;
-    case 4:
-        CommandHooks::run(h.print);
-        break;
-    case 5:
-        CommandHooks::run(h.partsPanel);
-        break;
-    case 6:
-        clear(w, true);
-        break;
-    case 7:
-        totalsByClassification(w);
-        break;
-    case 8:
-        insertRow(w);
-        break;
-    case 9:
-        deleteRow(w);
-        break;
-    case 10:
-        wideDisplay(w);
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace yorozu::commands

@@ -53,8 +53,6 @@ void rateConversionMenu(TYorozu& w);
 void rateConversion(TYorozu& w, int sourceColumn);
 void insertRow(TYorozu& w);
 void deleteRow(TYorozu& w);
-void runMenuItem(TYorozu& w, int position);
-void runLabel(TYorozu& w, int n);
 } // namespace commands
 
 // The maker's page the web-page button opens, and its question.

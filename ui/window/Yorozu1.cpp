@@ -16,6 +16,7 @@
 #include "ui/window/WindowKeys.h"
 #include "ui/window/WindowRooms.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -66,50 +67,17 @@ void TYorozu::buildWidgets()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    toolBar_ = new ToolBar(client);
-    connect(toolBar_, &ToolBar::clicked, this, [this](const QString& name) {
-        guarded("toolbar", [&] {
-            static const std::pair<const char*, void (*)(TYorozu&)> actions[] = {
-                {"SpeedButton4", [](TYorozu& w) { w.SpeedButton4Click(); }},
-                {"SpeedButton3", [](TYorozu& w) { CommandHooks::run(w.hooks().filePanel); }},
-                {"SpeedButton5", [](TYorozu& w) { commands::save(w); }},
-                {"SpeedButton6", [](TYorozu& w) { CommandHooks::run(w.hooks().print); }},
-                {"SpeedButton11", [](TYorozu& w) { w.SpeedButton11Click(true); }},
-                {"SpeedButton7", [](TYorozu& w) { CommandHooks::run(w.hooks().browseFirst); }},
-                {"SpeedButton8", [](TYorozu& w) { CommandHooks::run(w.hooks().browsePrevious); }},
-                {"SpeedButton9", [](TYorozu& w) { CommandHooks::run(w.hooks().browseNext); }},
-                {"SpeedButton10", [](TYorozu& w) { CommandHooks::run(w.hooks().browseLast); }},
-                {"SpeedButton12", [](TYorozu& w) { w.SpeedButton12Click(); }},
-                {"SpeedButton1", [](TYorozu& w) { CommandHooks::run(w.hooks().settingsDialog); }},
-                {"SpeedButton16", [](TYorozu& w) { w.SpeedButton16Click(); }},
-                {"SpeedButton18", [](TYorozu& w) { CommandHooks::run(w.hooks().preview); }},
-                {"SpeedButton19", [](TYorozu& w) { CommandHooks::run(w.hooks().search); }},
-                {"SpeedButton23", [](TYorozu& w) { CommandHooks::run(w.hooks().partsPanel); }},
-                {"SpeedButton25", [](TYorozu& w) { w.SpeedButton25Click(); }},
-            };
-            for (const auto& [n, act] : actions)
-                if (name == QLatin1String(n))
-                    act(*this);
-        });
-    });
-    connect(toolBar_, &ToolBar::rightClicked, this, [this](const QString& name) {
-        guarded("toolbar", [&] {
-            if (name == QLatin1String("SpeedButton6"))
-                CommandHooks::run(hooks_.printCover);
-            else if (name == QLatin1String("SpeedButton18"))
-                CommandHooks::run(hooks_.previewCover);
-        });
-    });
+    registerOwnCommands();
+    toolBar_ = new ToolBar(client, commands_);
 
     header_ = new HeaderFields(estimate_, client, [this] { return fromWinColor(state_.colors[ColorTable::Editor]); });
     options_ = new OptionControls(estimate_, client);
     options_->onMukiClicked = [this] { guarded("MUKIClick", [this] { MUKIClick(); }); };
     connect(options_->KAKERITU_IKATU, &QPushButton::clicked, this,
-            [this] { guarded("KAKERITU_IKATU", [this] { KAKERITU_IKATUClick(); }); });
-    connect(options_->SpeedButton2, &QPushButton::clicked, this,
-            [this] { guarded("SpeedButton2", [this] { CommandHooks::run(hooks_.colourMenu); }); });
+            [this] { commands_.trigger(Command::RateConversionMenu); });
+    connect(options_->SpeedButton2, &QPushButton::clicked, this, [this] { commands_.trigger(Command::ColourMenu); });
     connect(options_->SpeedButton22, &QPushButton::clicked, this,
-            [this] { guarded("SpeedButton22", [this] { SpeedButton22Click(); }); });
+            [this] { commands_.trigger(Command::ResetSheetWidths); });
 
     sheetModel_ = new SheetModel(estimate_, estimate_.SG1, SheetModel::Look::Sheet, state_.colors.values, this);
     sheet_ = new SheetView(*sheetModel_, client);
@@ -161,15 +129,46 @@ void TYorozu::buildWidgets()
     QAction* N13 = cellMenu->addAction(QStringLiteral("行挿入"));
     N13->setObjectName(QStringLiteral("N13"));
     connect(N13, &QAction::triggered, this, [this] {
-        guarded("N13Click", [this] { commands::insertRow(*this); });
+        commands_.trigger(Command::InsertRow);
         sheetEditor_->focusSheet();
     });
     QAction* N14 = cellMenu->addAction(QStringLiteral("行削除"));
     N14->setObjectName(QStringLiteral("N14"));
     connect(N14, &QAction::triggered, this, [this] {
-        guarded("N14Click", [this] { commands::deleteRow(*this); });
+        commands_.trigger(Command::DeleteRow);
         sheetEditor_->focusSheet();
     });
+}
+
+void TYorozu::registerOwnCommands()
+{
+    // The commands the window carries out itself. The browser, printing,
+    // the preview, the search, the parts panel, the settings dialog and the
+    // colour menu register theirs when they are given their context.
+    const std::pair<Command, void (*)(TYorozu&)> own[] = {
+        {Command::Exit, commands::exitWithQuestions},
+        {Command::ExitAfterQuestion, commands::exitAfterQuestion},
+        {Command::Save, commands::save},
+        {Command::TextExport, commands::textExport},
+        {Command::Clear, [](TYorozu& w) { commands::clear(w, true); }},
+        {Command::TotalsByClassification, commands::totalsByClassification},
+        {Command::Manual, commands::openManual},
+        {Command::WebPage, commands::openWebPage},
+        {Command::InsertRow, commands::insertRow},
+        {Command::DeleteRow, commands::deleteRow},
+        {Command::BeepDeleteRow,
+         [](TYorozu& w) {
+             QApplication::beep();
+             w.commands().run(Command::DeleteRow);
+         }},
+        {Command::WideDisplay, commands::wideDisplay},
+        {Command::ResetSheetWidths, commands::resetSheetWidths},
+        {Command::RateConversionMenu, commands::rateConversionMenu},
+        {Command::RateFromCost, [](TYorozu& w) { commands::rateConversion(w, col::CostPrice); }},
+        {Command::RateFromPrice, [](TYorozu& w) { commands::rateConversion(w, col::UnitPrice); }},
+    };
+    for (const auto& [command, handler] : own)
+        commands_.set(command, [this, handler] { handler(*this); });
 }
 
 void TYorozu::onDocumentChange(Change change)
@@ -276,21 +275,40 @@ void TYorozu::BANGOU_CALL() { startup::BANGOU_CALL(*this); }
 
 // ---- commands
 
-void TYorozu::SpeedButton4Click() { commands::exitWithQuestions(*this); }
-void TYorozu::Exit1Click() { commands::exitAfterQuestion(*this); }
-void TYorozu::SpeedButton11Click(bool ask) { commands::clear(*this, ask); }
-void TYorozu::N18Click() { commands::clear(*this, true); }
+void TYorozu::SpeedButton4Click() { commands_.run(Command::Exit); }
+void TYorozu::Exit1Click() { commands_.run(Command::ExitAfterQuestion); }
+void TYorozu::SpeedButton11Click(bool ask)
+{
+    if (ask)
+        commands_.run(Command::Clear);
+    else
+        commands::clear(*this, false);
+}
+void TYorozu::N18Click() { commands_.run(Command::Clear); }
 void TYorozu::Timer1Timer() { commands::saveReminder(*this); }
-void TYorozu::SpeedButton16Click() { commands::openManual(*this); }
-void TYorozu::SpeedButton25Click() { commands::openWebPage(*this); }
-void TYorozu::StaticText16Click() { commands::wideDisplay(*this); }
-void TYorozu::SpeedButton12Click() { commands::totalsByClassification(*this); }
-void TYorozu::SpeedButton22Click() { commands::resetSheetWidths(*this); }
-void TYorozu::KAKERITU_IKATUClick() { commands::rateConversionMenu(*this); }
-void TYorozu::N76Click() { commands::rateConversion(*this, col::CostPrice); }
-void TYorozu::N77Click() { commands::rateConversion(*this, col::UnitPrice); }
+void TYorozu::SpeedButton16Click() { commands_.run(Command::Manual); }
+void TYorozu::SpeedButton25Click() { commands_.run(Command::WebPage); }
+void TYorozu::StaticText16Click() { commands_.run(Command::WideDisplay); }
+void TYorozu::SpeedButton12Click() { commands_.run(Command::TotalsByClassification); }
+void TYorozu::SpeedButton22Click() { commands_.run(Command::ResetSheetWidths); }
+void TYorozu::KAKERITU_IKATUClick() { commands_.run(Command::RateConversionMenu); }
+void TYorozu::N76Click() { commands_.run(Command::RateFromCost); }
+void TYorozu::N77Click() { commands_.run(Command::RateFromPrice); }
 void TYorozu::MENU_ITEM(std::optional<int> functionKey) { keys_->MENU_ITEM(functionKey); }
-void TYorozu::runMenuItem(int position) { commands::runMenuItem(*this, position); }
-void TYorozu::runLabel(int n) { commands::runLabel(*this, n); }
+
+void TYorozu::runMenuItem(int position)
+{
+    // The shortcuts act only on the window the user sees.
+    if (!isVisible())
+        return;
+    if (const auto command = FunctionKeys::itemCommand(position))
+        commands_.run(*command);
+}
+
+void TYorozu::runLabel(int n)
+{
+    if (const auto command = keys_->labelCommand(n))
+        commands_.run(*command);
+}
 
 } // namespace yorozu

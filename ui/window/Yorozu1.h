@@ -2,6 +2,7 @@
 
 #include "core/document/Estimate.h"
 #include "ui/window/CommandHooks.h"
+#include "ui/window/CommandTable.h"
 #include "ui/app/Desktop.h"
 #include "ui/window/WindowState.h"
 
@@ -47,6 +48,7 @@ public:
     const Desktop& desktop() const { return desktop_; }
     const std::filesystem::path& programDir() const { return programDir_; }
     WindowState& state() { return state_; }
+    CommandTable& commands() { return commands_; }
     CommandHooks& hooks() { return hooks_; }
     HeaderFields& header() { return *header_; }
     OptionControls& options() { return *options_; }
@@ -116,6 +118,7 @@ protected:
 
 private:
     void buildWidgets();
+    void registerOwnCommands();
     void onDocumentChange(Change change);
 
     std::filesystem::path programDir_;
@@ -123,6 +126,7 @@ private:
     Desktop desktop_;
     Estimate estimate_;
     WindowState state_;
+    CommandTable commands_;
     CommandHooks hooks_;
     ToolBar* toolBar_ = nullptr;
     HeaderFields* header_ = nullptr;

@@ -98,7 +98,7 @@ protected:
     {
         writeFile("SET3.INI", {confirmation ? "[確認]=1" : "[確認]=0"});
         auto& win = start();
-        win.hooks().save = [this] { ++saves; };
+        win.commands().set(Command::Save, [this] { ++saves; });
         return win;
     }
     int saves = 0;

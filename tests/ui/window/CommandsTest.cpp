@@ -23,7 +23,7 @@ protected:
 TEST_F(ReminderTest, AsksOnlyForAFilledVisibleSheetAndNeverTwice)
 {
     auto& win = start();
-    win.hooks().save = [this] { ++saves; };
+    win.commands().set(Command::Save, [this] { ++saves; });
     win.Timer1Timer();
     EXPECT_TRUE(dialogs.shown.empty()) << "an empty sheet is not worth a question";
 
@@ -248,11 +248,11 @@ TEST_F(FailureTest, AnErrorStopsTheCommandQuietlyAndKeepsEarlierChanges)
     auto& win = start();
     fillLine(1, "配管", "1", "100");
     int after = 0;
-    win.hooks().save = [&] {
+    win.commands().set(Command::Save, [&] {
         doc().Kouji = "changed before the failure";
         throw std::runtime_error("disk full");
         ++after;
-    };
+    });
     dialogs.answers = {true, true};
     // Label 1 runs the exit with its questions, then the failing save.
     QTest::mouseClick(win.keys().label(1), Qt::LeftButton);

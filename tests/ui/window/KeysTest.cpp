@@ -6,8 +6,14 @@
 #include "ui/sheet/SheetModel.h"
 #include "ui/sheet/SheetView.h"
 
+#include "ui/window/ToolBar.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QToolButton>
+
+#include <functional>
+#include <map>
 
 namespace yorozu::test {
 namespace {
@@ -65,8 +71,8 @@ TEST_F(KeysTest, FunctionKeysFromTheSettingsRunTheirCommands)
     writeFile("SET2.INI", {"[F3]=15", "[F4]=16"});
     auto& win = start();
     int saves = 0, prints = 0;
-    win.hooks().save = [&] { ++saves; };
-    win.hooks().print = [&] { ++prints; };
+    win.commands().set(Command::Save, [&] { ++saves; });
+    win.commands().set(Command::Print, [&] { ++prints; });
     win.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
     QTest::keyClick(&win, Qt::Key_F3);
@@ -74,6 +80,52 @@ TEST_F(KeysTest, FunctionKeysFromTheSettingsRunTheirCommands)
     QTest::keyClick(&win, Qt::Key_3, Qt::ControlModifier);
     EXPECT_EQ(saves, 2);
     EXPECT_EQ(prints, 1);
+}
+
+// Each place a command is reached from binds to the command, not to a copy
+// of its action: a handler registered once answers all of them.
+TEST_F(KeysTest, EveryPlaceOfACommandRunsItsOneHandler)
+{
+    auto& win = start();
+    std::map<Command, int> runs;
+    for (const auto c : {Command::Print, Command::Save, Command::PartsPanel, Command::FilePanel,
+                         Command::InsertRow, Command::DeleteRow})
+        win.commands().set(c, [&runs, c] { ++runs[c]; });
+    struct Place {
+        const char* name;
+        Command command;
+        std::function<void()> reach;
+    };
+    const Place places[] = {
+        {"print button", Command::Print, [&] { win.toolBar().button("SpeedButton6")->click(); }},
+        {"label 4", Command::Print, [&] { win.runLabel(4); }},
+        {"Ctrl+4", Command::Print, [&] { win.keys().item(5)->trigger(); }},
+        {"F4 item", Command::Print, [&] { win.keys().item(16)->trigger(); }},
+        {"save button", Command::Save, [&] { win.toolBar().button("SpeedButton5")->click(); }},
+        {"label 3", Command::Save, [&] { win.runLabel(3); }},
+        {"Ctrl+3", Command::Save, [&] { win.keys().item(4)->trigger(); }},
+        {"parts button", Command::PartsPanel, [&] { win.toolBar().button("SpeedButton23")->click(); }},
+        {"Ctrl+5", Command::PartsPanel, [&] { win.keys().item(11)->trigger(); }},
+        {"F5 item", Command::PartsPanel, [&] { win.keys().item(17)->trigger(); }},
+        {"label 2", Command::FilePanel, [&] { win.runLabel(2); }},
+        {"F2 item", Command::FilePanel, [&] { win.keys().item(14)->trigger(); }},
+        {"Ctrl+8", Command::InsertRow, [&] { win.keys().item(8)->trigger(); }},
+        {"label 9", Command::DeleteRow, [&] { win.runLabel(9); }},
+        {"Ctrl+9, after its beep", Command::DeleteRow, [&] { win.keys().item(9)->trigger(); }},
+    };
+    for (const auto& p : places) {
+        SCOPED_TRACE(p.name);
+        auto before = runs;
+        p.reach();
+        ++before[p.command];
+        EXPECT_EQ(runs, before);
+    }
+    // Items without a command ("ファイル", "移動", "切替") run nothing.
+    const auto before = runs;
+    for (const int pos : {0, 3, 10, 12, 23, 24})
+        win.keys().item(pos)->trigger();
+    EXPECT_EQ(runs, before);
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(KeysTest, TheMenuCarriesTheControlShortcuts)
@@ -93,7 +145,7 @@ TEST_F(KeysTest, ShortcutsActOnlyWhileTheWindowIsVisible)
 {
     auto& win = start();
     int saves = 0;
-    win.hooks().save = [&] { ++saves; };
+    win.commands().set(Command::Save, [&] { ++saves; });
     win.hide();
     win.runMenuItem(4);
     EXPECT_EQ(saves, 0);

@@ -68,19 +68,19 @@ TEST_F(LayoutTest, ToolbarButtonsRunTheirCommands)
     auto& win = start();
     std::map<std::string, int> runs;
     auto count = [&runs](const char* name) { return [&runs, name] { ++runs[name]; }; };
-    auto& h = win.hooks();
-    h.filePanel = count("filePanel");
-    h.save = count("save");
-    h.print = count("print");
-    h.printCover = count("printCover");
-    h.browseFirst = count("browseFirst");
-    h.browsePrevious = count("browsePrevious");
-    h.browseNext = count("browseNext");
-    h.browseLast = count("browseLast");
-    h.settingsDialog = count("settingsDialog");
-    h.preview = count("preview");
-    h.search = count("search");
-    h.partsPanel = count("partsPanel");
+    auto& c = win.commands();
+    c.set(Command::FilePanel, count("filePanel"));
+    c.set(Command::Save, count("save"));
+    c.set(Command::Print, count("print"));
+    c.set(Command::PrintCover, count("printCover"));
+    c.set(Command::BrowseFirst, count("browseFirst"));
+    c.set(Command::BrowsePrevious, count("browsePrevious"));
+    c.set(Command::BrowseNext, count("browseNext"));
+    c.set(Command::BrowseLast, count("browseLast"));
+    c.set(Command::SettingsDialog, count("settingsDialog"));
+    c.set(Command::Preview, count("preview"));
+    c.set(Command::Search, count("search"));
+    c.set(Command::PartsPanel, count("partsPanel"));
     const std::pair<const char*, const char*> buttons[] = {
         {"SpeedButton3", "filePanel"},    {"SpeedButton5", "save"},          {"SpeedButton6", "print"},
         {"SpeedButton7", "browseFirst"},  {"SpeedButton8", "browsePrevious"}, {"SpeedButton9", "browseNext"},
