@@ -3,7 +3,7 @@
 #include "core/document/CommaText.h"
 #include "core/document/Estimate.h"
 #include "files/text/IntText.h"
-#include "files/settings/ReadSetting.h"
+#include "files/settings/OrientationSettings.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ int integerValue(std::string_view text, int fallback)
 
 int remarkRowsSetting(const std::filesystem::path& programDir)
 {
-    return integerValue(ReadSetting(programDir, "SET3.INI", "[備考枠]="));
+    return OrientationSettings(programDir, Orientation::Portrait).remarkRows();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "core/document/CommaText.h"
 #include "core/document/Estimate.h"
 #include "files/estimate/EstimateLayout.h"
+#include "files/settings/OrientationSettings.h"
 #include "files/settings/ReadSetting.h"
 #include "files/text/Cp932.h"
 #include "files/text/TextFile.h"
@@ -147,9 +148,7 @@ void readInto(Estimate& doc, const Lines& lines, const std::filesystem::path& pr
     result.orientationChanged = doc.MUKI != oldMuki;
 
     // The memo heading comes from the settings of the orientation now in force.
-    doc.SG1.setCell(col::Memo, 0,
-                    ReadSetting(programDir, doc.MUKI == 1 ? "SET.INI" : "SET3.INI",
-                                doc.memoMode == MemoMode::Text ? "[MEMO]=" : "[MEMO_数値]="));
+    doc.SG1.setCell(col::Memo, 0, OrientationSettings::ofMUKI(programDir, doc.MUKI).memoHeading(doc.memoMode));
 
     readTaxOptions(doc, lines, result.messages);
     const bool sunpou = ticked(lines[qte::Sunpou]);

@@ -6,10 +6,6 @@ namespace yorozu {
 
 namespace fs = std::filesystem;
 
-std::string companySettingsFileName(Orientation orientation)
-{
-    return orientation == Orientation::Portrait ? "SET3.INI" : "SET.INI";
-}
 
 std::string settingsSlotFileName(int slot, Orientation orientation)
 {

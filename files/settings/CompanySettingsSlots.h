@@ -2,14 +2,12 @@
 
 #include "files/settings/CompanySettings.h"
 #include "files/settings/CompanySettingsFile.h"
+#include "files/settings/OrientationSettings.h"
 
 #include <filesystem>
 #include <string>
 
 namespace yorozu {
-
-// "SET3.INI" for portrait, "SET.INI" for landscape.
-std::string companySettingsFileName(Orientation orientation);
 
 // Slot n (1 to 5) of an orientation: "1_SET.INI" … "5_SET.INI" for
 // landscape, "1_SET3.INI" … "5_SET3.INI" for portrait. Any other n throws

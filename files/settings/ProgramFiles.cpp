@@ -7,11 +7,6 @@
 
 namespace yorozu {
 
-std::string companyFileName(int MUKI)
-{
-    return companySettingsFileName(MUKI == 1 ? Orientation::Landscape : Orientation::Portrait);
-}
-
 int settingInt(const std::filesystem::path& programDir, const std::string& fileName, const std::string& key)
 {
     const auto text = ReadSetting(programDir, fileName, key);

@@ -2,6 +2,7 @@
 
 #include "files/text/Cp932.h"
 #include "files/text/IntText.h"
+#include "files/settings/OrientationSettings.h"
 #include "files/settings/ReadSetting.h"
 
 namespace yorozu {
@@ -70,12 +71,12 @@ WindowCompanySettings readKeys(const std::filesystem::path& programDir, std::str
 
 WindowCompanySettings SET1_YOMIKOMI(const std::filesystem::path& programDir, MemoMode memoMode)
 {
-    return readKeys(programDir, "SET.INI", memoMode);
+    return readKeys(programDir, companySettingsFileName(Orientation::Landscape), memoMode);
 }
 
 WindowCompanySettings SET3_YOMIKOMI(const std::filesystem::path& programDir, MemoMode memoMode)
 {
-    auto s = readKeys(programDir, "SET3.INI", memoMode);
+    auto s = readKeys(programDir, companySettingsFileName(Orientation::Portrait), memoMode);
     s.partsMemoHeading = "メモ";
     return s;
 }
@@ -83,7 +84,7 @@ WindowCompanySettings SET3_YOMIKOMI(const std::filesystem::path& programDir, Mem
 WindowCompanySettings readWindowCompanySettings(const std::filesystem::path& programDir, int MUKI,
                                                 MemoMode memoMode)
 {
-    return MUKI == 1 ? SET1_YOMIKOMI(programDir, memoMode) : SET3_YOMIKOMI(programDir, memoMode);
+    return OrientationSettings::ofMUKI(programDir, MUKI).window(memoMode);
 }
 
 void applyWindowCompanySettings(const WindowCompanySettings& s, Estimate& estimate)

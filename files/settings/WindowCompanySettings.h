@@ -46,7 +46,7 @@ struct WindowCompanySettings {
 // exists but cannot be read throws std::runtime_error.
 WindowCompanySettings SET1_YOMIKOMI(const std::filesystem::path& programDir, MemoMode memoMode);
 WindowCompanySettings SET3_YOMIKOMI(const std::filesystem::path& programDir, MemoMode memoMode);
-// The one for the orientation: SET1_YOMIKOMI for "ヨコ", else SET3_YOMIKOMI.
+// The one for the orientation, as OrientationSettings::window reads it.
 WindowCompanySettings readWindowCompanySettings(const std::filesystem::path& programDir, int MUKI,
                                                 MemoMode memoMode);
 

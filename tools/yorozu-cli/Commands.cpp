@@ -66,11 +66,7 @@ void writeTotals(const Estimate& doc, std::ostream& out)
 // looked up as the print command looks them up.
 PrintCopySettings printCopySettings(const std::filesystem::path& programDir, int MUKI)
 {
-    const std::string file = companySettingsFileName(orientationOfMUKI(MUKI));
-    return PrintCopySettings::fromValues(ReadSetting(programDir, file, "[単価]="),
-                                         ReadSetting(programDir, file, "[消費税]="),
-                                         ReadSetting(programDir, file, "[つづく]="),
-                                         ReadSetting(programDir, file, "[備考枠]="));
+    return OrientationSettings::ofMUKI(programDir, MUKI).printCopy();
 }
 
 int refused(const PrintCopyResult& result, std::ostream& err)

@@ -27,9 +27,8 @@ void FormActivate(TYorozu& w)
 void MUKIClick(TYorozu& w)
 {
     auto& e = w.estimate();
-    const std::string file = companyFileName(e.MUKI);
     readCompanySettings(w, e.MUKI);
-    w.state().images.load(w.programDir(), file);
+    w.state().images.load(w.programDir(), companyFileName(e.MUKI));
     w.recalculateAll();
 }
 

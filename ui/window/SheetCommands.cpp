@@ -3,7 +3,7 @@
 #include "core/calc/RateConversion.h"
 #include "core/document/RowOps.h"
 #include "core/copies/Survey.h"
-#include "files/settings/ReadSetting.h"
+#include "files/settings/OrientationSettings.h"
 #include "files/settings/WidthProfile.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/header/OptionControls.h"
@@ -33,11 +33,7 @@ void totalsByClassification(TYorozu& w)
     } else {
         // The copy is built from the money fields of a full recalculation.
         w.recalculateAll();
-        const auto file = companyFileName(e.MUKI);
-        const auto& dir = w.programDir();
-        const auto settings = PrintCopySettings::fromValues(
-            ReadSetting(dir, file, "[単価]="), ReadSetting(dir, file, "[消費税]="), ReadSetting(dir, file, "[つづく]="),
-            ReadSetting(dir, file, "[備考枠]="));
+        const auto settings = OrientationSettings::ofMUKI(w.programDir(), e.MUKI).printCopy();
         auto* bar = w.status().PB1;
         bar->show();
         const auto result = SYUKEI_MAKE(e, settings, [bar](int position, int maximum) {

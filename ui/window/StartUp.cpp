@@ -3,7 +3,7 @@
 #include "files/settings/CompanySettingsSlots.h"
 #include "files/estimate/Numbering.h"
 #include "files/settings/PickLists.h"
-#include "files/settings/ReadSetting.h"
+#include "files/settings/OrientationSettings.h"
 #include "files/settings/Set2File.h"
 #include "files/settings/WidthProfile.h"
 #include "ui/dialogs/Dialogs.h"
@@ -67,8 +67,7 @@ void applyFixedColors(TYorozu& w)
 void memoHeading(TYorozu& w)
 {
     auto& e = w.estimate();
-    const char* key = e.memoMode == MemoMode::Text ? "[MEMO]=" : "[MEMO_数値]=";
-    const auto heading = ReadSetting(w.programDir(), companyFileName(e.MUKI), key);
+    const auto heading = OrientationSettings::ofMUKI(w.programDir(), e.MUKI).memoHeading(e.memoMode);
     e.SG1.setCell(col::Memo, 0, heading);
     e.SG2.setCell(col::Memo, 0, heading);
 }
@@ -137,11 +136,10 @@ void FormCreate(TYorozu& w)
     // 20.
     BANGOU_CALL(w);
     // 21. The save reminder.
-    const auto file = companyFileName(e.MUKI);
-    if (ReadSetting(w.programDir(), file, "[時間確認]=") == "1") {
+    if (const auto reminder = OrientationSettings::ofMUKI(w.programDir(), e.MUKI).saveReminder(); reminder.on) {
         // No interval means no reminder: a zero-interval timer would ask without
         // pause, and beyond about 35,000 minutes the milliseconds overflow.
-        const int minutes = settingInt(w.programDir(), file, "[経過時間]=");
+        const int minutes = reminder.minutes;
         if (minutes > 0 && minutes <= 35000) {
             w.Timer1->setInterval(minutes * 60000);
             w.Timer1->start();

@@ -4,7 +4,7 @@
 #include "ui/dialogs/Dialogs.h"
 #include "ui/window/FunctionKeys.h"
 #include "ui/header/HeaderFields.h"
-#include "files/settings/ProgramFiles.h"
+#include "files/settings/OrientationSettings.h"
 #include "ui/sheet/SheetView.h"
 #include "ui/window/StatusPanels.h"
 #include "ui/window/WindowRooms.h"
@@ -65,9 +65,7 @@ void clear(TYorozu& w, bool ask)
     w.BANGOU_CALL();
     if (e.MUKI == 0) {
         // Portrait estimates come back to the fraction mode the settings prescribe.
-        int mode = settingInt(w.programDir(), "SET3.INI", "[切捨て]=");
-        if (mode != 1 && mode != 2)
-            mode = 0;
+        const int mode = OrientationSettings(w.programDir(), Orientation::Portrait).defaultHasuMode();
         if (mode != e.HASU_MODE &&
             d.question(QStringLiteral("端数処理を規定値( ") + QString::fromStdString(hasuModeName(mode)) +
                        QStringLiteral(" )に変更します。"))) {
