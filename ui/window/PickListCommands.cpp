@@ -3,9 +3,7 @@
 #include "files/settings/CompanySettingsFile.h"
 #include "files/estimate/Numbering.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/window/WindowRooms.h"
 #include "ui/header/HeaderFields.h"
-#include "ui/window/Yorozu1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,25 +11,27 @@
 
 namespace yorozu {
 
-PickListCommands::PickListCommands(TYorozu& window) : QObject(&window), window_(window)
+PickListCommands::PickListCommands(const RoomContext& context, HeaderFields& header, QComboBox* units,
+                                   QWidget* parent)
+    : QObject(parent), context_(context), header_(header), units_(units)
 {
-    auto& h = window_.header();
-    PopupMenu4 = new QMenu(&window_);
+    auto& h = header_;
+    PopupMenu4 = new QMenu(parent);
     PopupMenu4->setObjectName(QStringLiteral("PopupMenu4"));
     connect(PopupMenu4->addAction(QStringLiteral("顧客追加")), &QAction::triggered, this, [this] { customerAdd(); });
     connect(PopupMenu4->addAction(QStringLiteral("顧客削除")), &QAction::triggered, this, [this] { customerDelete(); });
-    PopupMenu3 = new QMenu(&window_);
+    PopupMenu3 = new QMenu(parent);
     PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
     connect(PopupMenu3->addAction(QStringLiteral("追加")), &QAction::triggered, this, [this] { pickAdd(); });
     connect(PopupMenu3->addAction(QStringLiteral("削除")), &QAction::triggered, this, [this] { pickDelete(); });
 
-    BangouMenu = new QMenu(&window_);
+    BangouMenu = new QMenu(parent);
     BangouMenu->setObjectName(QStringLiteral("BangouMenu"));
     connect(BangouMenu->addAction(QStringLiteral("新規見積に変更")), &QAction::triggered, this, [this] { bangouNew(); });
     connect(BangouMenu->addAction(QStringLiteral("見積№保存")), &QAction::triggered, this, [this] { N53Click(); });
     h.Bangou->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(h.Bangou, &QWidget::customContextMenuRequested, BangouMenu,
-            [this](const QPoint& at) { BangouMenu->popup(window_.header().Bangou->mapToGlobal(at)); });
+            [this](const QPoint& at) { BangouMenu->popup(header_.Bangou->mapToGlobal(at)); });
 
     auto attach = [](QComboBox* combo, QMenu* menu) {
         for (QWidget* target : {static_cast<QWidget*>(combo), static_cast<QWidget*>(combo->lineEdit())}) {
@@ -64,22 +64,22 @@ void PickListCommands::deleteEntry(QComboBox* combo, const QString& text)
         combo->setProperty("chosenIndex", -1);
         return;
     }
-    window_.dialogs().information(text + QStringLiteral("は登録がありません。"));
+    context_.dialogs.information(text + QStringLiteral("は登録がありません。"));
 }
 
 void PickListCommands::customerAdd()
 {
-    addEntry(window_.header().KNAME, window_.header().KNAME->currentText());
+    addEntry(header_.KNAME, header_.KNAME->currentText());
 }
 
 void PickListCommands::customerDelete()
 {
-    deleteEntry(window_.header().KNAME, window_.header().KNAME->currentText());
+    deleteEntry(header_.KNAME, header_.KNAME->currentText());
 }
 
 QComboBox* PickListCommands::editedPickField() const
 {
-    auto& h = window_.header();
+    auto& h = header_;
     for (QComboBox* c : {h.Nouki, h.Basyo, h.Joken, h.Kigen, h.Tanto})
         if (h.isEditing(c))
             return c;
@@ -100,13 +100,16 @@ void PickListCommands::pickDelete()
 
 void PickListCommands::bangouNew()
 {
-    window_.BANGOU_CALL();
+    if (const auto n = yorozu::BANGOU_CALL(context_.programDir)) {
+        context_.estimate.Bangou = *n;
+        context_.estimate.notify(Change::Header);
+    }
 }
 
 void PickListCommands::N53Click()
 {
-    auto& d = window_.dialogs();
-    const auto r = yorozu::N53Click(window_.programDir(), window_.estimate().Bangou);
+    auto& d = context_.dialogs;
+    const auto r = yorozu::N53Click(context_.programDir, context_.estimate.Bangou);
     for (const auto& m : r.messages)
         d.information(QString::fromStdString(m));
     if (r.written && !r.write.ok)
@@ -115,12 +118,12 @@ void PickListCommands::N53Click()
 
 void PickListCommands::unitAdd(const QString& text)
 {
-    addEntry(window_.CB1, text);
+    addEntry(units_, text);
 }
 
 void PickListCommands::unitDelete(const QString& text)
 {
-    deleteEntry(window_.CB1, text);
+    deleteEntry(units_, text);
 }
 
 } // namespace yorozu

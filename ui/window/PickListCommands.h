@@ -1,13 +1,16 @@
 #pragma once
 
+#include "ui/window/RoomContext.h"
+
 #include <QObject>
 
 class QComboBox;
 class QMenu;
+class QWidget;
 
 namespace yorozu {
 
-class TYorozu;
+class HeaderFields;
 
 // The add and delete commands of the pick lists: the customer menu
 // PopupMenu4 of KNAME, the menu PopupMenu3 shared by the delivery fields,
@@ -17,7 +20,8 @@ class TYorozu;
 class PickListCommands : public QObject {
     Q_OBJECT
 public:
-    explicit PickListCommands(TYorozu& window);
+    // `units` is the unit list of the sheet's unit editor; `parent` owns the menus.
+    PickListCommands(const RoomContext& context, HeaderFields& header, QComboBox* units, QWidget* parent);
 
     void customerAdd();    // "顧客追加"
     void customerDelete(); // "顧客削除"
@@ -41,7 +45,9 @@ public:
 private:
     QComboBox* editedPickField() const;
 
-    TYorozu& window_;
+    RoomContext context_;
+    HeaderFields& header_;
+    QComboBox* units_;
 };
 
 } // namespace yorozu

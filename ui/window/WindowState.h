@@ -10,25 +10,34 @@
 
 namespace yorozu {
 
-// The main window's working state besides the estimate.
+// The main window's working state besides the estimate. The window's own
+// part comes first; the slots below it belong to the rooms named, which
+// take them into their own state when they land (the window then keeps
+// only what start-up and close read and write for them).
 struct WindowState {
     bool exitConfirmation = false; // "[確認]=1" of the orientation's company settings
     bool reminderOpen = false;     // the save reminder's question is open
     bool escFlag = false;          // any Esc; the search loops poll it
     bool shiftFlag = false;        // Shift state of the last key press
-    int currentFileIndex = -1;     // the browser's current file
-    std::string dataPath;          // the browser's data folder
     std::filesystem::path currentFile; // the estimate file loaded or last saved; empty for a new one
-    int verticalLine = 0;          // printing's vertical-line position
-    std::array<std::string, 7> partsCaptions;
     // The values "SET2.INI" carries, as last read; the window's own part is
     // refreshed from the widgets before writing.
     Set2Settings settings;
     ColorTable colors;
+
+    // ---- the browser's slots
+    int currentFileIndex = -1;     // the current file
+    std::string dataPath;          // the data folder; Save writes into it
+
+    // ---- printing's slots
+    int verticalLine = 0;          // the vertical-line position
+    PrintImages images;            // the five images, reloaded on every activation
+
+    // ---- the parts panel's slots
+    std::array<std::string, 7> partsCaptions;
     int partsBarWidth = 997;
-    PrintImages images;
-    // The parts panel: current department and page (0: none loaded), and the
-    // remembered grid row of every department and page.
+    // Current department and page (0: none loaded), and the remembered grid
+    // row of every department and page.
     int partsDepartment = 0;
     int partsPage = 0;
     std::array<std::array<int, 20>, 20> partsRows{};

@@ -17,6 +17,7 @@
 #include "ui/window/WindowRooms.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -102,7 +103,7 @@ void TYorozu::buildWidgets()
     DATA_PATH->setObjectName(QStringLiteral("DATA_PATH"));
     DATA_PATH->hide(); // shown with the browser's file panel
 
-    pickLists_ = new PickListCommands(*this);
+    pickLists_ = new PickListCommands(roomContext(), *header_, CB1, this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -215,6 +216,48 @@ void TYorozu::recalculateAll()
 {
     estimate_.recalculateAll();
     showTotals();
+}
+
+RoomContext TYorozu::roomContext()
+{
+    return RoomContext{estimate_, dialogs_, programDir_, commands_, hooks_, *this};
+}
+
+void TYorozu::repaintSheet()
+{
+    sheet_->viewport()->update();
+}
+
+void TYorozu::focusSheet()
+{
+    sheet_->setFocus();
+}
+
+int TYorozu::currentRow() const
+{
+    return sheet_->currentGridRow();
+}
+
+void TYorozu::setWaitCursor(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TYorozu::showProgress(int position, int maximum)
+{
+    auto* bar = status_->PB1;
+    bar->show();
+    bar->setRange(0, std::max(1, maximum));
+    bar->setValue(std::clamp(position, 0, std::max(1, maximum)));
+    QApplication::processEvents();
+}
+
+void TYorozu::hideProgress()
+{
+    status_->PB1->hide();
 }
 
 // ---- life cycle

@@ -4,6 +4,8 @@
 #include "ui/window/CommandHooks.h"
 #include "ui/window/CommandTable.h"
 #include "ui/app/Desktop.h"
+#include "ui/window/RoomContext.h"
+#include "ui/window/WindowServices.h"
 #include "ui/window/WindowState.h"
 
 #include <QMainWindow>
@@ -33,8 +35,9 @@ class WindowKeys;
 
 // The main window. It shows and edits the estimate it owns; the estimate's
 // own rules live in the document. Every command of the window is an entry
-// point here that hands the work to the room it belongs to.
-class TYorozu : public QMainWindow {
+// point here that hands the work to the room it belongs to. A room is given
+// a RoomContext (roomContext()), never the window.
+class TYorozu : public QMainWindow, public WindowServices {
     Q_OBJECT
 public:
     // Construction runs the start-up sequence on the program folder. An
@@ -42,7 +45,20 @@ public:
     TYorozu(std::filesystem::path programDir, Dialogs& dialogs, Desktop desktop = {}, QWidget* parent = nullptr);
     ~TYorozu() override;
 
-    // ---- what the rooms share
+    // ---- what the rooms are given
+    RoomContext roomContext();
+
+    // ---- WindowServices
+    void repaintSheet() override;
+    void focusSheet() override;
+    int currentRow() const override;
+    void setWaitCursor(bool on) override;
+    void showProgress(int position, int maximum) override;
+    void hideProgress() override;
+    void recalculateAll() override;
+    QWidget* widget() override { return this; }
+
+    // ---- the window's own parts, for its own files and the tests
     Estimate& estimate() { return estimate_; }
     Dialogs& dialogs() { return dialogs_; }
     const Desktop& desktop() const { return desktop_; }
@@ -96,7 +112,6 @@ public:
     void MENU_ITEM(std::optional<int> functionKey);
     void runMenuItem(int position);
     void runLabel(int n);
-    void recalculateAll();
 
     // Moves the focus along the tab order, as Enter and Shift+Enter do.
     void moveFocus(bool next) { focusNextPrevChild(next); }
