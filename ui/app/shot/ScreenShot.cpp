@@ -5,7 +5,10 @@
 // Scenes: "sample" types a few lines in first, to see the sheet filled;
 // "totals" also opens the totals by classification; "editor" leaves the
 // numeric editor open on a price with an operation pending ("250 ×"), as
-// typed with the keys. Qt and the calendar speak Japanese, as in the program.
+// typed with the keys; "settings" takes a picture of every page of the
+// settings dialog instead (picture-1.png ...). Qt and the calendar speak
+// Japanese, as in the program.
+#include "settings/dialog/SetYorozu.h"
 #include "ui/dialogs/ScriptedDialogs.h"
 #include "ui/app/Japanese.h"
 #include "ui/app/YorozuApplication.h"
@@ -15,6 +18,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -22,7 +26,7 @@
 int main(int argc, char** argv)
 {
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: yorozu_shot <program folder> <picture.png> [sample|totals|editor]\n");
+        std::fprintf(stderr, "usage: yorozu_shot <program folder> <picture.png> [sample|totals|editor|settings]\n");
         return 2;
     }
     yorozu::YorozuApplication app(argc, argv);
@@ -35,6 +39,25 @@ int main(int argc, char** argv)
     window.show();
     // A desktop activates the window once it is shown; a bare X server does not.
     window.FormActivate();
+    if (argc == 4 && QString::fromLocal8Bit(argv[3]) == QLatin1String("settings")) {
+        yorozu::TSetYorozu dialog(argv[1], yorozu::orientationOfMUKI(window.estimate().MUKI), dialogs, nullptr,
+                                  &window);
+        dialog.show();
+        QString out = QString::fromLocal8Bit(argv[2]);
+        out.chop(4);
+        int rc = 0;
+        QTimer::singleShot(800, &app, [&] {
+            for (int p = 0; p < dialog.pages().count(); ++p) {
+                dialog.pages().setCurrentIndex(p);
+                app.processEvents();
+                if (!dialog.grab().save(out + QStringLiteral("-%1.png").arg(p + 1)))
+                    rc = 1;
+            }
+            app.quit();
+        });
+        app.exec();
+        return rc;
+    }
     if (argc == 4) {
         auto& e = window.estimate();
         e.KNAME = "株式会社　山田商店";
