@@ -6,6 +6,7 @@
 #include "ui/header/HeaderFields.h"
 #include "ui/header/OptionControls.h"
 #include "ui/window/PickListCommands.h"
+#include "ui/settings/SettingsRoom.h"
 #include "ui/sheet/SheetEditor.h"
 #include "ui/sheet/SheetModel.h"
 #include "ui/sheet/SheetView.h"
@@ -108,6 +109,10 @@ void TYorozu::buildWidgets()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
+
+    // On return from the settings dialog the window takes in what it changed.
+    settingsRoom_ = std::make_unique<SettingsRoom>(roomContext(), Timer1, [this] { MUKIClick(); });
+    hooks_.partsReset = [this] { state_.partsDepartment = state_.partsPage = 0; };
 
     windowKeys_ = new WindowKeys(*this);
 

@@ -27,6 +27,7 @@ class OptionControls;
 class PickListCommands;
 class SheetEditor;
 class SheetModel;
+class SettingsRoom;
 class SheetView;
 class StatusPanels;
 class ToolBar;
@@ -75,6 +76,7 @@ public:
     SheetModel& sheetModel() { return *sheetModel_; }
     ToolBar& toolBar() { return *toolBar_; }
     PickListCommands& pickLists() { return *pickLists_; }
+    SettingsRoom& settingsRoom() { return *settingsRoom_; }
     TotalsGrid& totalsGrid() { return *totalsGrid_; }
     QComboBox* CB1 = nullptr;   // the unit list of the sheet's unit editor
     QTimer* Timer1 = nullptr;   // the save reminder
@@ -152,6 +154,7 @@ private:
     SheetView* sheet_ = nullptr;
     SheetEditor* sheetEditor_ = nullptr;
     PickListCommands* pickLists_ = nullptr;
+    std::unique_ptr<SettingsRoom> settingsRoom_;
     TotalsGrid* totalsGrid_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
 };

@@ -1,0 +1,92 @@
+// The settings command of the main window: the dialog over the window, and
+// what the window takes in when it closes.
+#include "ui/support/WindowFixture.h"
+
+#include "files/settings/OrientationSettings.h"
+#include "settings/dialog/SetYorozu.h"
+#include "settings/fields/NumberField.h"
+#include "ui/header/HeaderFields.h"
+#include "ui/settings/SettingsRoom.h"
+
+#include <QComboBox>
+#include <QImage>
+
+namespace yorozu::test {
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+
+template <class W>
+W* in(TSetYorozu& d, const char* name)
+{
+    auto* w = d.findChild<W*>(QString::fromUtf8(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+TEST_F(WindowTest, WhatTheDialogRegistersTheWindowAndThePrintTakeIn)
+{
+    writeFile("SET3.INI", {"[社名]=旧社名", "[切捨て]=0"});
+    QImage logo(8, 8, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(QString::fromStdString((dir() / "logo.bmp").string())));
+    start();
+    ASSERT_EQ(doc().MUKI, 0) << "portrait: the dialog works on SET3.INI";
+    w().state().partsDepartment = 3;
+    w().state().partsPage = 7;
+    doc().HASU_MODE = 0;
+    fillLine(1, "端数の出る行", "1", "10.5");
+
+    bool hiddenMeanwhile = false;
+    w().settingsRoom().run = [&](TSetYorozu& dlg) {
+        dlg.show();
+        hiddenMeanwhile = !w().isVisible();
+        auto* name = in<QLineEdit>(dlg, "K_NAME");
+        name->setText("株式会社よろず工務店");
+        in<NumberField>(dlg, "K_NAME_LEFT")->setValue(12);
+        in<QLineEdit>(dlg, "NOUKI")->setText("納品日");
+        in<QComboBox>(dlg, "KIRISUTE")->setCurrentIndex(1);
+        in<QLineEdit>(dlg, "LOGO_NAME")->setText(QString::fromStdString((dir() / "logo.bmp").string()));
+        in<NumberField>(dlg, "BIKOUWAKU")->setValue(4);
+        dialogs.answers = {true};
+        dlg.SpeedButton4Click();
+    };
+    w().commands().trigger(Command::SettingsDialog);
+
+    EXPECT_TRUE(hiddenMeanwhile) << "the main window is hidden while the dialog is open";
+    EXPECT_TRUE(w().isVisible());
+    EXPECT_EQ(dialogs.texts(Kind::Information), QStringList{"登録しました。"});
+    // The window re-read the settings and the images and recalculated.
+    EXPECT_EQ(w().header().NoukiLabel->text(), "納品日");
+    EXPECT_EQ(doc().HASU_MODE, 1);
+    EXPECT_EQ(doc().SG1.cell(col::Amount, 1), "11") << "recalculated under the new fraction mode";
+    EXPECT_FALSE(w().state().images.LogoImage.isNull());
+    EXPECT_EQ(w().state().partsDepartment, 0);
+    EXPECT_EQ(w().state().partsPage, 0);
+
+    // What the next print reads.
+    const auto settings = OrientationSettings::ofMUKI(dir(), doc().MUKI);
+    const auto company = settings.company(SettingsReader::Printing);
+    EXPECT_EQ(company.companyName, "株式会社よろず工務店");
+    EXPECT_EQ(company.companyNameLeft, 12);
+    EXPECT_EQ(settings.printCopy().remarkRows, 4);
+}
+
+TEST_F(WindowTest, ClosingTheDialogWithoutRegisteringChangesNoFile)
+{
+    writeFile("SET3.INI", {"[社名]=そのまま"});
+    start();
+    const auto before = bytes("SET3.INI");
+    w().settingsRoom().run = [&](TSetYorozu& dlg) {
+        dlg.show();
+        in<QLineEdit>(dlg, "K_NAME")->setText("変えたつもり");
+        dlg.reject();
+    };
+    w().commands().trigger(Command::SettingsDialog);
+    EXPECT_EQ(bytes("SET3.INI"), before);
+    EXPECT_FALSE(std::filesystem::exists(dir() / "BUMON0.LST"));
+    EXPECT_TRUE(w().isVisible());
+}
+
+} // namespace
+} // namespace yorozu::test
