@@ -242,3 +242,28 @@ TEST_F(SettingsDialogTest, ChoosingTheDashedStyleGivesTheRuleAWidth)
 
 } // namespace
 } // namespace yorozu::test
+
+namespace yorozu::test {
+namespace {
+
+TEST_F(SettingsDialogTest, NumberFieldsStayInTheirRangeAndStepWithTheArrowKeys)
+{
+    open();
+    auto* left = control<NumberField>("K_NAME_LEFT");
+    left->edit()->setFocus();
+    QTest::keyClicks(left->edit(), "9999");
+    EXPECT_EQ(left->edit()->Text(), "9999") << "four digits may be typed";
+    QTest::keyClick(left->edit(), Qt::Key_Up);
+    EXPECT_EQ(left->value(), 5000) << "a step brings the value back into the range";
+    QTest::keyClick(left->edit(), Qt::Key_Down);
+    EXPECT_EQ(left->value(), 4999);
+    auto* lines = control<NumberField>("BIKOUWAKU");
+    lines->edit()->setText("75");
+    dialogs.answers = {true};
+    ASSERT_TRUE(d().SpeedButton16Click());
+    EXPECT_EQ(ReadSetting(dir(), "SET.INI", "[備考枠]="), "29") << "saved within 0 to 29";
+    EXPECT_EQ(ReadSetting(dir(), "SET.INI", "[社名LEFT]="), "4999");
+}
+
+} // namespace
+} // namespace yorozu::test
