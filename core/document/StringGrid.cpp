@@ -91,6 +91,17 @@ void StringGrid::moveRowContent(int from, int to)
     rows_[static_cast<size_t>(from)].assign(static_cast<size_t>(colCount_), std::string());
 }
 
+void StringGrid::moveRow(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= rowCount() || to >= rowCount())
+        return;
+    const auto first = rows_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
 int StringGrid::colWidth(int col) const
 {
     if (col < 0 || col >= colCount_)

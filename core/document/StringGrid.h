@@ -39,6 +39,8 @@ public:
     void removeRow(int at);
     // Moves the content of row `from` into row `to`, leaving `from` empty.
     void moveRowContent(int from, int to);
+    // Takes row `from` out and puts it back at `to`; the rows between shift by one.
+    void moveRow(int from, int to);
 
     // Column widths in pixels; -1 hides a column.
     int colWidth(int col) const;
