@@ -84,13 +84,15 @@ TEST(RowBlock, InsertOnTheLastRowPushesItDownAndRenumbers)
 TEST(RowBlock, OverwritePastTheEndGrowsAndSurplusColumnsAreDropped)
 {
     auto g = taggedSheet();
-    const auto b = copyBlock(g, 1, 1, 17, 3);
+    const auto b = copyBlock(g, 12, 1, 17, 3);
     pasteBlock(g, b, 15, 29, false);
     ASSERT_EQ(g.rowCount(), 32);
     EXPECT_EQ(g.colCount(), 18);
-    EXPECT_EQ(g.cell(16, 31), "2:3");
-    EXPECT_EQ(g.cell(17, 31), "3:3");
+    EXPECT_EQ(g.row(31).size(), 18u);
+    EXPECT_EQ(g.cell(15, 31), "12:3");
+    EXPECT_EQ(g.cell(17, 31), "14:3");
     EXPECT_EQ(g.cell(14, 31), "") << "a grown row is empty";
+    EXPECT_EQ(g.cell(15, 29), "12:1");
     expectNumbered(g);
 }
 
