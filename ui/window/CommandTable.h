@@ -45,6 +45,17 @@ namespace yorozu {
     X(InsertRow, "N20Click")                  /* insert a row at the sheet's current row */                            \
     X(DeleteRow, "N14Click")                  /* delete the sheet's current row */                                     \
     X(BeepDeleteRow, "N21Click")              /* the menu's deletion: beep first */                                    \
+    X(CopyRow, "N16Click")                    /* the current row's comma text to the clipboard */                      \
+    X(PasteRow, "N15Click")                   /* the current row from the clipboard's comma text */                    \
+    X(BlockCopy, "N66Click")                                                                                           \
+    X(BlockPasteInsert, "N67Click")                                                                                    \
+    X(BlockPasteOverwrite, "N68Click")                                                                                 \
+    X(DragMode, "N41Click")                                                                                            \
+    X(Numbering, "SpeedButton61Click")                                                                                 \
+    X(Indent, "SpeedButton62Click")                                                                                    \
+    X(Unindent, "SpeedButton63Click")                                                                                  \
+    X(MemoAttribute, "MEMO_FLG_CAPClick")                                                                              \
+    X(MemoDisplay, "MEMO_DISP_CAPClick")                                                                               \
     X(WideDisplay, "StaticText16Click")                                                                                \
     X(ColourMenu, "SpeedButton2Click")                                                                                 \
     X(ResetSheetWidths, "SpeedButton22Click")                                                                          \

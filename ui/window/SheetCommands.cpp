@@ -1,7 +1,6 @@
 // Commands on the sheet as a whole: the totals by classification, the rate
-// conversion, the default widths and the plain row commands.
+// conversion and the default widths.
 #include "core/calc/RateConversion.h"
-#include "core/document/RowOps.h"
 #include "core/copies/Survey.h"
 #include "files/settings/OrientationSettings.h"
 #include "files/settings/WidthProfile.h"
@@ -91,21 +90,6 @@ void rateConversion(TYorozu& w, int sourceColumn)
         QApplication::beep();
     e.notify(Change::Cells);
     w.showTotals();
-}
-
-void insertRow(TYorozu& w)
-{
-    auto& e = w.estimate();
-    SG_INS(e.SG1, w.sheet().currentGridRow());
-    e.notify(Change::Cells);
-}
-
-void deleteRow(TYorozu& w)
-{
-    auto& e = w.estimate();
-    SG_DEL(e.SG1, w.sheet().currentGridRow());
-    e.notify(Change::Cells);
-    w.recalculateAll();
 }
 
 } // namespace yorozu::commands

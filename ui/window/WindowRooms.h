@@ -51,8 +51,6 @@ void totalsByClassification(TYorozu& w);
 void resetSheetWidths(TYorozu& w);
 void rateConversionMenu(TYorozu& w);
 void rateConversion(TYorozu& w, int sourceColumn);
-void insertRow(TYorozu& w);
-void deleteRow(TYorozu& w);
 } // namespace commands
 
 // The maker's page the web-page button opens, and its question.

@@ -6,6 +6,7 @@
 #include "ui/header/HeaderFields.h"
 #include "ui/header/OptionControls.h"
 #include "ui/window/PickListCommands.h"
+#include "ui/rows/RowRoom.h"
 #include "ui/settings/SettingsRoom.h"
 #include "ui/sheet/SheetEditor.h"
 #include "ui/sheet/SheetModel.h"
@@ -57,6 +58,8 @@ TYorozu::~TYorozu()
     // half taken down.
     delete sheetEditor_;
     sheetEditor_ = nullptr;
+    delete rowRoom_; // it watches the sheet's viewport too
+    rowRoom_ = nullptr;
     // The widgets read the estimate while they are taken down; they go before it does.
     delete takeCentralWidget();
     // FormDestroy: the images go with the window.
@@ -129,21 +132,9 @@ void TYorozu::buildWidgets()
         CB1);
     sheetEditor_->editorColor = [this] { return fromWinColor(state_.colors[ColorTable::Editor]); };
     hooks_.ENZAN = [this] { sheetEditor_->ENZAN(); };
-    // The sheet's menu also carries the row commands, on the current row.
-    QMenu* cellMenu = sheetEditor_->PopupMenu1;
-    cellMenu->addSeparator();
-    QAction* N13 = cellMenu->addAction(QStringLiteral("行挿入"));
-    N13->setObjectName(QStringLiteral("N13"));
-    connect(N13, &QAction::triggered, this, [this] {
-        commands_.trigger(Command::InsertRow);
-        sheetEditor_->focusSheet();
-    });
-    QAction* N14 = cellMenu->addAction(QStringLiteral("行削除"));
-    N14->setObjectName(QStringLiteral("N14"));
-    connect(N14, &QAction::triggered, this, [this] {
-        commands_.trigger(Command::DeleteRow);
-        sheetEditor_->focusSheet();
-    });
+    // The row commands, on the sheet's menu, its keys and its buttons.
+    rowRoom_ = new RowRoom(roomContext(), *sheet_, *sheetEditor_, client,
+                           [this] { header_->KNAME->setFocus(Qt::OtherFocusReason); });
 }
 
 void TYorozu::registerOwnCommands()
@@ -160,8 +151,6 @@ void TYorozu::registerOwnCommands()
         {Command::TotalsByClassification, commands::totalsByClassification},
         {Command::Manual, commands::openManual},
         {Command::WebPage, commands::openWebPage},
-        {Command::InsertRow, commands::insertRow},
-        {Command::DeleteRow, commands::deleteRow},
         {Command::BeepDeleteRow,
          [](TYorozu& w) {
              QApplication::beep();

@@ -27,6 +27,7 @@ class OptionControls;
 class PickListCommands;
 class SheetEditor;
 class SheetModel;
+class RowRoom;
 class SettingsRoom;
 class SheetView;
 class StatusPanels;
@@ -77,6 +78,7 @@ public:
     ToolBar& toolBar() { return *toolBar_; }
     PickListCommands& pickLists() { return *pickLists_; }
     SettingsRoom& settingsRoom() { return *settingsRoom_; }
+    RowRoom& rowRoom() { return *rowRoom_; }
     TotalsGrid& totalsGrid() { return *totalsGrid_; }
     QComboBox* CB1 = nullptr;   // the unit list of the sheet's unit editor
     QTimer* Timer1 = nullptr;   // the save reminder
@@ -155,6 +157,7 @@ private:
     SheetEditor* sheetEditor_ = nullptr;
     PickListCommands* pickLists_ = nullptr;
     std::unique_ptr<SettingsRoom> settingsRoom_;
+    RowRoom* rowRoom_ = nullptr;
     TotalsGrid* totalsGrid_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
 };
