@@ -17,6 +17,9 @@ const std::vector<Goal>& goals()
         {"BM_WriteQte", "save .qte: lines + atomic write (fsync, rename)", 20, "BM_WriteFloorDurable", 3},
         {"BM_WriteFloorDurable", "  floor: new file, write, fsync, close", 0, "", 0},
         {"BM_WriteFloor", "  (no fsync: plain open/write/close, for reference)", 0, "", 0},
+        {"BM_RowMove", "drag a row by its number (there and back)", 20, "", 0},
+        {"BM_BlockPaste100", "block paste (insert) of 100 rows", 20, "", 0},
+        {"BM_Numbering", "numbering every description", 20, "", 0},
     };
     return table;
 }
