@@ -90,24 +90,23 @@ void RowRoom::buildButtons(QWidget* parent)
         const char* text;
         const char* hint;
         Command command;
-        int width;
+        QRect place;
     } buttons[] = {
-        {&SpeedButton61, "SpeedButton61", "番号付け", "番号を自動で付加します。", Command::Numbering, 60},
-        {&SpeedButton62, "SpeedButton62", "ｲﾝﾃﾞﾝﾄ", "摘要文字列の頭にスペースを挿入します。", Command::Indent, 56},
+        // In the free corner right of the option groups.
+        {&SpeedButton61, "SpeedButton61", "番号付け", "番号を自動で付加します。", Command::Numbering, {904, 50, 70, 22}},
+        {&SpeedButton62, "SpeedButton62", "ｲﾝﾃﾞﾝﾄ", "摘要文字列の頭にスペースを挿入します。", Command::Indent,
+         {904, 73, 70, 22}},
         {&SpeedButton63, "SpeedButton63", "ｲﾝﾃﾞﾝﾄ削除", "摘要文字列の頭にあるスペースを削除します。", Command::Unindent,
-         72},
-        {&MEMO_FLG_CAP, "MEMO_FLG_CAP", "文字", "メモ列の属性を変更します。", Command::MemoAttribute, 40},
-        {&MEMO_DISP_CAP, "MEMO_DISP_CAP", "ﾒﾓ枠", "メモ列の表示のON/OFF。", Command::MemoDisplay, 40},
+         {904, 96, 70, 22}},
+        {&MEMO_FLG_CAP, "MEMO_FLG_CAP", "文字", "メモ列の属性を変更します。", Command::MemoAttribute, {976, 50, 40, 22}},
+        {&MEMO_DISP_CAP, "MEMO_DISP_CAP", "ﾒﾓ枠", "メモ列の表示のON/OFF。", Command::MemoDisplay, {976, 73, 40, 22}},
     };
-    // A row of small buttons just above the sheet's right end.
-    int x = 440;
     for (const auto& b : buttons) {
         auto* p = new QPushButton(QString::fromUtf8(b.text), parent);
         p->setObjectName(QString::fromLatin1(b.name));
         p->setToolTip(QString::fromUtf8(b.hint));
         p->setFocusPolicy(Qt::NoFocus);
-        p->setGeometry(x, 161, b.width, 22);
-        x += b.width + 2;
+        p->setGeometry(b.place);
         const Command c = b.command;
         connect(p, &QPushButton::clicked, this, [this, c] { context_.commands.trigger(c); });
         *b.button = p;
