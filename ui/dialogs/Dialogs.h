@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 namespace yorozu {
 
 // Every message box, question, input box and file, colour and font dialog of
@@ -30,6 +32,9 @@ public:
     // Colour and font dialogs starting from the current value; nothing when cancelled.
     virtual std::optional<QColor> chooseColor(const QColor& current) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& current) = 0;
+    // The printer setup dialog (printer, paper, copies) on `printer`, whose
+    // orientation is already set; false when cancelled.
+    virtual bool printSetup(QPrinter& printer) = 0;
 };
 
 } // namespace yorozu

@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace yorozu {
 
@@ -108,6 +110,13 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& current)
     if (!ok)
         return std::nullopt;
     return f;
+}
+
+bool QtDialogs::printSetup(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace yorozu

@@ -37,6 +37,7 @@ public:
     QString chooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QColor> chooseColor(const QColor& current) override;
     std::optional<QFont> chooseFont(const QFont& current) override;
+    bool printSetup(QPrinter& printer) override;
 
 private:
     QWidget* parent_;

@@ -1,5 +1,7 @@
 #include "ui/dialogs/ScriptedDialogs.h"
 
+#include <QPrinter>
+
 namespace yorozu {
 
 QStringList ScriptedDialogs::texts() const
@@ -26,6 +28,7 @@ void ScriptedDialogs::reset()
     files.clear();
     colors.clear();
     fonts.clear();
+    printSetups.clear();
     shown.clear();
     unanswered = 0;
 }
@@ -127,6 +130,20 @@ std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& current)
     auto f = fonts.front();
     fonts.pop_front();
     return f;
+}
+
+bool ScriptedDialogs::printSetup(QPrinter& printer)
+{
+    record(Kind::PrintSetup, printer.printerName());
+    if (printSetups.empty()) {
+        ++unanswered;
+        return false;
+    }
+    const bool ok = printSetups.front();
+    printSetups.pop_front();
+    if (ok && onPrintSetup)
+        onPrintSetup(printer);
+    return ok;
 }
 
 } // namespace yorozu

@@ -17,7 +17,7 @@ namespace yorozu {
 // forgot a question sees it instead of hanging on a modal box.
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class Kind { Information, Question, Warning, Input, OpenFile, SaveFile, Folder, Color, Font };
+    enum class Kind { Information, Question, Warning, Input, OpenFile, SaveFile, Folder, Color, Font, PrintSetup };
     struct Shown {
         Kind kind;
         QString text;
@@ -29,6 +29,10 @@ public:
     std::deque<QString> files;                   // open, save and folder choosers
     std::deque<std::optional<QColor>> colors;
     std::deque<std::optional<QFont>> fonts;
+    // Printer setup dialogs: true confirms; a function given here runs on
+    // the printer first (to choose PDF output, a queue, a paper).
+    std::deque<bool> printSetups;
+    std::function<void(QPrinter&)> onPrintSetup;
     // Called while a box is "open", before it is answered.
     std::function<void(const Shown&)> onShow;
 
@@ -50,6 +54,7 @@ public:
     QString chooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QColor> chooseColor(const QColor& current) override;
     std::optional<QFont> chooseFont(const QFont& current) override;
+    bool printSetup(QPrinter& printer) override;
 
 private:
     void record(Kind kind, const QString& text);

@@ -71,6 +71,7 @@ public:
     QString chooseFolder(const QString&, const QString&) override { return {}; }
     std::optional<QColor> chooseColor(const QColor&) override { return {}; }
     std::optional<QFont> chooseFont(const QFont&) override { return {}; }
+    bool printSetup(QPrinter&) override { return false; }
 };
 
 // A window with two header fields above the sheet and the editing on it.
