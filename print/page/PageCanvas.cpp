@@ -84,11 +84,16 @@ void PageCanvas::rightEdge(int x1, int y, std::string_view text)
 
 void PageCanvas::line(int x1, int y1, int x2, int y2)
 {
+    lineDevice(geometry.mapX(x1), geometry.mapY(y1), geometry.mapX(x2), geometry.mapY(y2));
+}
+
+void PageCanvas::lineDevice(int dx1, int dy1, int dx2, int dy2)
+{
     auto& item = add(ItemKind::Line);
-    item.x = geometry.mapX(x1);
-    item.y = geometry.mapY(y1);
-    item.x2 = geometry.mapX(x2);
-    item.y2 = geometry.mapY(y2);
+    item.x = dx1;
+    item.y = dy1;
+    item.x2 = dx2;
+    item.y2 = dy2;
     item.penWidth = penWidth_;
     item.penStyle = penStyle_;
     item.colour = penColour_;

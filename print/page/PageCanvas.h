@@ -53,6 +53,7 @@ public:
     void right(int x1, int y, std::string_view text);     // 15 units inside x1
     void rightEdge(int x1, int y, std::string_view text); // flush against x1
     void line(int x1, int y1, int x2, int y2);
+    void lineDevice(int dx1, int dy1, int dx2, int dy2);
     void rect(int x1, int y1, int x2, int y2);
     void roundRect(int x1, int y1, int x2, int y2, int corner);
     void image(int x, int y, const QImage& image);

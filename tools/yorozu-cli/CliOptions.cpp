@@ -12,6 +12,7 @@ const std::map<std::string, Command>& commandNames()
     static const std::map<std::string, Command> names = {
         {"sheet", Command::Sheet},         {"totals", Command::Totals},   {"print-copy", Command::PrintCopy},
         {"survey", Command::Survey},       {"rewrite", Command::Rewrite}, {"messages", Command::Messages},
+        {"pages", Command::Pages},         {"pdf", Command::Pdf},
     };
     return names;
 }
@@ -41,9 +42,17 @@ std::string usageText()
            "  survey           the classification summary, a line \"--\", the survey copy\n"
            "  rewrite OUT.qte  writes the estimate as Save writes it (number not advanced)\n"
            "  messages         the messages shown while reading the file\n"
+           "  pages            the drawing items of every printed page, one per line:\n"
+           "                   page, kind, x, y, x2, y2, face, size, bold, colour,\n"
+           "                   pen width, pen style, corner, text (device pixels)\n"
+           "  pdf OUT.pdf      writes the printed pages as a PDF file\n"
+           "\n"
+           "Print options (pages, pdf): --kind invoice|delivery|rough|unit-price|cost,\n"
+           "--no-date, --pages S-E, --cover, --dpi N (default 600),\n"
+           "--paper A4|B5|A3 (default A4).\n"
            "\n"
            "Exit status: 0 done, 1 the file cannot be read or written, 2 usage error,\n"
-           "3 the print copy refused (two discount lines).\n";
+           "3 the print copy refused (two discount lines), 4 nothing to print.\n";
 }
 
 ParseResult parseArguments(const std::vector<std::string>& args,
@@ -70,6 +79,50 @@ ParseResult parseArguments(const std::vector<std::string>& args,
         } else if (!optionsEnded && a.rfind("--program-dir=", 0) == 0) {
             options.programDir = a.substr(sizeof("--program-dir=") - 1);
             programDirGiven = true;
+        } else if (!optionsEnded && a == "--kind") {
+            if (i + 1 >= args.size())
+                return usageError("--kind needs a kind");
+            const std::string& k = args[++i];
+            if (k != "invoice" && k != "delivery" && k != "rough" && k != "unit-price" && k != "cost")
+                return usageError("unknown kind " + k);
+            options.print.kind = k;
+        } else if (!optionsEnded && a == "--no-date") {
+            options.print.noDate = true;
+        } else if (!optionsEnded && a == "--cover") {
+            options.print.cover = true;
+        } else if (!optionsEnded && a == "--pages") {
+            if (i + 1 >= args.size())
+                return usageError("--pages needs S-E");
+            const std::string& range = args[++i];
+            // The answers go to the page prompts as typed: "-2", "abc" and
+            // full-width digits are read there.
+            const auto dash = range.find('-', 1);
+            if (dash == std::string::npos)
+                return usageError("--pages needs S-E");
+            options.print.startPage = range.substr(0, dash);
+            options.print.endPage = range.substr(dash + 1);
+        } else if (!optionsEnded && a == "--dpi") {
+            if (i + 1 >= args.size())
+                return usageError("--dpi needs a number");
+            const std::string& d = args[++i];
+            int dpi = 0;
+            for (char ch : d) {
+                if (ch < '0' || ch > '9' || dpi > 10000) {
+                    dpi = 0;
+                    break;
+                }
+                dpi = dpi * 10 + (ch - '0');
+            }
+            if (dpi < 72 || dpi > 2400)
+                return usageError("--dpi needs a number from 72 to 2400");
+            options.print.dpi = dpi;
+        } else if (!optionsEnded && a == "--paper") {
+            if (i + 1 >= args.size())
+                return usageError("--paper needs A4, B5 or A3");
+            const std::string& p = args[++i];
+            if (p != "A4" && p != "B5" && p != "A3")
+                return usageError("unknown paper " + p);
+            options.print.paper = p;
         } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
             return usageError("unknown option " + a);
         } else {
@@ -95,15 +148,16 @@ ParseResult parseArguments(const std::vector<std::string>& args,
     if (found == commandNames().end())
         return usageError("unknown command " + positional[0]);
     options.command = found->second;
-    const size_t wanted = options.command == Command::Rewrite ? 3 : 2;
+    const bool withOutput = options.command == Command::Rewrite || options.command == Command::Pdf;
+    const size_t wanted = withOutput ? 3 : 2;
     if (positional.size() < 2)
         return usageError("no estimate file given");
     if (positional.size() < wanted)
-        return usageError("rewrite needs the output file");
+        return usageError(positional[0] + " needs the output file");
     if (positional.size() > wanted)
         return usageError("too many arguments");
     options.file = positional[1];
-    if (options.command == Command::Rewrite)
+    if (withOutput)
         options.outFile = positional[2];
     ParseResult r;
     r.options = std::move(options);

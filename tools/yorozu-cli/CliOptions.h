@@ -8,13 +8,24 @@
 
 namespace yorozu::cli {
 
-enum class Command { Sheet, Totals, PrintCopy, Survey, Rewrite, Messages };
+enum class Command { Sheet, Totals, PrintCopy, Survey, Rewrite, Messages, Pages, Pdf };
+
+// The options of a print that the estimate file does not hold.
+struct PrintFlags {
+    std::string kind;                  // "", invoice, delivery, rough, unit-price, cost
+    bool noDate = false;
+    std::string startPage = "1", endPage = "9999"; // answers to the two page prompts
+    bool cover = false;
+    int dpi = 600;
+    std::string paper = "A4";
+};
 
 struct CliOptions {
     std::filesystem::path programDir; // the folder of the settings and lists
     Command command = Command::Sheet;
     std::filesystem::path file;       // the estimate read
-    std::filesystem::path outFile;    // rewrite only
+    std::filesystem::path outFile;    // rewrite and pdf
+    PrintFlags print;
 };
 
 struct ParseResult {

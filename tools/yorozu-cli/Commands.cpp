@@ -119,6 +119,9 @@ int run(Estimate& doc, const CliOptions& options, std::ostream& out, std::ostrea
         return rewrite(doc, options, err);
     case Command::Messages:
         return kExitOk;
+    case Command::Pages:
+    case Command::Pdf:
+        return runPrintCommand(doc, options, out, err);
     }
     return kExitUsage;
 }
