@@ -63,6 +63,21 @@ std::string writePdf(const PageList& pages, Paper paper, const std::string& file
     return printPages(list, printer);
 }
 
+ReferencePrinter::ReferencePrinter(int dpi, Paper paper) : dpi_(dpi), paper_(paper) {}
+
+ReferencePrinter::~ReferencePrinter() = default;
+
+bool ReferencePrinter::setup(Dialogs& dialogs)
+{
+    if (!dialogPrinter_) {
+        dialogPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        dialogPrinter_->setOutputFormat(QPrinter::PdfFormat);
+        dialogPrinter_->setPageSize(QPageSize(pageSizeId(paper_)));
+    }
+    dialogPrinter_->setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return dialogs.printSetup(*dialogPrinter_);
+}
+
 PrintArea ReferencePrinter::area() const
 {
     const QSizeF mm = QPageSize(pageSizeId(paper_)).size(QPageSize::Millimeter);

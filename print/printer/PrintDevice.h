@@ -50,13 +50,16 @@ enum class Paper { A4, B5, A3 };
 // the faces embedded. The empty text on success.
 std::string writePdf(const PageList& pages, Paper paper, const std::string& fileName);
 
-// A printer that is only a resolution and a paper: no margins, no dialog.
-// Its pages are kept for whoever asked for them (the command line, tests).
+// A printer that is only a resolution and a paper, without margins. The
+// setup dialog is still asked (on a PDF printer), so a cancel behaves as
+// on the window's printer. Its pages are kept for whoever asked for them
+// (the command line, tests).
 class ReferencePrinter final : public PrintDevice {
 public:
-    ReferencePrinter(int dpi, Paper paper) : dpi_(dpi), paper_(paper) {}
+    ReferencePrinter(int dpi, Paper paper);
+    ~ReferencePrinter() override;
     void setOrientation(bool landscape) override { landscape_ = landscape; }
-    bool setup(Dialogs&) override { return true; }
+    bool setup(Dialogs& dialogs) override;
     PrintArea area() const override;
     std::string print(const PageList& pages) override
     {
@@ -72,6 +75,7 @@ private:
     int dpi_;
     Paper paper_;
     bool landscape_ = false;
+    std::unique_ptr<QPrinter> dialogPrinter_;
 };
 
 // The window's printer: a Qt printer at the print system's resolution,
