@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
   dpkg-dev shared-mime-info
+  cups cups-filters printer-driver-cups-pdf poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

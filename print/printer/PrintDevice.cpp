@@ -18,7 +18,7 @@ namespace {
 QPageSize::PageSizeId pageSizeId(Paper paper)
 {
     switch (paper) {
-    case Paper::B5: return QPageSize::B5;
+    case Paper::B5: return QPageSize::JisB5; // B5 as Japan knows it, 182 x 257 mm
     case Paper::A3: return QPageSize::A3;
     case Paper::A4: break;
     }
