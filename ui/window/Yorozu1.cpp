@@ -6,6 +6,7 @@
 #include "ui/header/HeaderFields.h"
 #include "ui/header/OptionControls.h"
 #include "ui/window/PickListCommands.h"
+#include "ui/print/PrintRoom.h"
 #include "ui/rows/RowRoom.h"
 #include "ui/settings/SettingsRoom.h"
 #include "ui/sheet/SheetEditor.h"
@@ -60,6 +61,8 @@ TYorozu::~TYorozu()
     sheetEditor_ = nullptr;
     delete rowRoom_; // it watches the sheet's viewport too
     rowRoom_ = nullptr;
+    delete printRoom_;
+    printRoom_ = nullptr;
     // The widgets read the estimate while they are taken down; they go before it does.
     delete takeCentralWidget();
     // FormDestroy: the images go with the window.
@@ -135,6 +138,8 @@ void TYorozu::buildWidgets()
     // The row commands, on the sheet's menu, its keys and its buttons.
     rowRoom_ = new RowRoom(roomContext(), *sheet_, *sheetEditor_, client,
                            [this] { header_->KNAME->setFocus(Qt::OtherFocusReason); });
+    // Print, preview and the cover prints.
+    printRoom_ = new PrintRoom(roomContext(), state_.images);
 }
 
 void TYorozu::registerOwnCommands()

@@ -28,6 +28,7 @@ class PickListCommands;
 class SheetEditor;
 class SheetModel;
 class RowRoom;
+class PrintRoom;
 class SettingsRoom;
 class SheetView;
 class StatusPanels;
@@ -158,6 +159,7 @@ private:
     PickListCommands* pickLists_ = nullptr;
     std::unique_ptr<SettingsRoom> settingsRoom_;
     RowRoom* rowRoom_ = nullptr;
+    PrintRoom* printRoom_ = nullptr;
     TotalsGrid* totalsGrid_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
 };
