@@ -191,14 +191,15 @@ DecimalDigits toDecimalDigits(Extended x)
     return out;
 }
 
-DecimalDigits scaledDecimalDigits(std::int64_t units, int decimals)
+DecimalDigits scaledDecimalDigits(Money units, int decimals)
 {
+    __extension__ typedef unsigned __int128 Unsigned;
     DecimalDigits out;
     out.negative = units < 0;
     // Magnitude in unsigned arithmetic: the most negative value has no
     // positive counterpart.
-    std::uint64_t magnitude = out.negative ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
-    char rev[24];
+    Unsigned magnitude = out.negative ? 0 - static_cast<Unsigned>(units) : static_cast<Unsigned>(units);
+    char rev[DecimalDigits::kMaxDigits];
     int n = 0;
     for (; magnitude != 0; magnitude /= 10)
         rev[n++] = static_cast<char>('0' + static_cast<int>(magnitude % 10));

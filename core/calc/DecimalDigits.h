@@ -16,7 +16,7 @@ namespace yorozu {
 // hair below itself, still shows as 1.01 with two decimals, and 0.125 as
 // 0.13, where a ties-to-even printf of the binary value gives 1.00 and 0.12.
 struct DecimalDigits {
-    static constexpr int kMaxDigits = 24;
+    static constexpr int kMaxDigits = 40;
 
     bool negative = false;
     bool nan = false;
@@ -42,7 +42,7 @@ struct DecimalDigits {
 
 // The value to 18 significant digits, correctly rounded (ties to even).
 DecimalDigits toDecimalDigits(Extended x);
-// The exact digits of units x 10^-decimals (all 19 a 64-bit integer has).
-DecimalDigits scaledDecimalDigits(std::int64_t units, int decimals);
+// The exact digits of units x 10^-decimals (all 39 a 128-bit integer has).
+DecimalDigits scaledDecimalDigits(Money units, int decimals);
 
 } // namespace yorozu

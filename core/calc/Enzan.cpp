@@ -34,7 +34,10 @@ bool Enzan::start(char key, std::string_view editorText, Cell current)
         return false;
     bool started = false;
     if (!editorText.empty() && editorText != "-") {
-        const std::int64_t value = addToFixed(0, strictNumber(editorText));
+        const Money value = addToFixed(0, strictNumber(editorText));
+        // A first operand no sum can hold is no number to start from.
+        if (!moneyHeld(value))
+            throw ConversionError("first operand out of range");
         ENZAN_VAL = value;
         // Built with count-and-character and appends: GCC 12 at -O3 misreads
         // the plain forms as overlapping copies (-Wrestrict).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calc/Money.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,7 +27,7 @@ public:
     };
 
     std::string ENZAN_OP;      // "", "*", "/", "+" or "-"
-    std::int64_t ENZAN_VAL = 0; // first operand, value x 10,000
+    Money ENZAN_VAL = 0; // first operand, value x 10,000
     Cell ENZAN_CELL;           // where the operation started
     std::string SIKI;          // text of the pending-operation label, e.g. " 120 × "
     bool SIKIVisible = false;

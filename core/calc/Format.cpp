@@ -180,7 +180,7 @@ std::string formatPicture(Extended x, std::string_view picture)
     return pictureOfDigits(toDecimalDigits(x), picture);
 }
 
-std::string formatPicture(std::int64_t units, int decimals, std::string_view picture)
+std::string formatPicture(Money units, int decimals, std::string_view picture)
 {
     return pictureOfDigits(scaledDecimalDigits(units, decimals), picture);
 }
@@ -190,8 +190,10 @@ std::string formatThousands(Extended x, int decimals, int width)
     return thousandsOfDigits(toDecimalDigits(x), decimals, width);
 }
 
-std::string formatMoney(std::int64_t fixed)
+std::string formatMoney(Money fixed)
 {
+    if (!moneyHeld(fixed))
+        return kOutOfRangeText;
     return thousandsOfDigits(scaledDecimalDigits(fixed, 4), 0, 0);
 }
 

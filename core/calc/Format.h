@@ -24,7 +24,7 @@ std::string formatGeneral(Extended x);
 std::string formatPicture(Extended x, std::string_view picture);
 // The same for an exact decimal, units x 10^-decimals (a fixed-point sum, a
 // ratio scaled by 10,000): no binary value in between.
-std::string formatPicture(std::int64_t units, int decimals, std::string_view picture);
+std::string formatPicture(Money units, int decimals, std::string_view picture);
 
 // The "%w.dn" forms: grouped, exactly `decimals` places, rounded half away
 // from zero, padded with leading spaces to `width`. "%0.n" is (x, 0) and
@@ -32,8 +32,8 @@ std::string formatPicture(std::int64_t units, int decimals, std::string_view pic
 std::string formatThousands(Extended x, int decimals, int width = 0);
 
 // A money sum (yen x 10,000) in "%0.n": whole yen, grouped, rounded half
-// away from zero on the exact value.
-std::string formatMoney(std::int64_t fixed);
+// away from zero on the exact value; kOutOfRangeText for a sum not held.
+std::string formatMoney(Money fixed);
 
 // Joins texts in one allocation. Also sidesteps GCC 12's false -Wrestrict
 // on "literal" + std::string at -O3.

@@ -28,16 +28,142 @@ std::int64_t toInt64(Extended r)
 
 } // namespace
 
-std::int64_t addToFixed(std::int64_t sum, Extended value)
+namespace {
+
+constexpr Money kScale = 10000;
+// Magnitude from which a cell's figure is not held: the 64-bit range of whole
+// yen, where line products are pinned.
+constexpr Money kCellLimit = static_cast<Money>(std::numeric_limits<std::int64_t>::max()) * kScale;
+// Sums stay below this; with every addend below kCellLimit no addition can
+// leave the 128-bit range.
+constexpr Money kSumLimit = kMoneyOutOfRange / 10; // moneyHeld
+
+// Nearest integer of value x 10000, ties to even, without the rounding a
+// product in extended precision would make past 64 significant bits: the
+// whole part is exact as an integer, the fraction is scaled on its own (the
+// whole part times 10,000 is even, so the tie rule is the fraction's).
+bool scaleToFixed(Extended value, Money& out)
 {
-    if (std::isnan(value))
-        return sum;
-    return roundToEven(value * 10000 + static_cast<Extended>(sum));
+    if (std::isinf(value) || std::fabs(value) >= 1e30L)
+        return false;
+    const Extended whole = std::trunc(value);
+    const Extended fraction = value - whole;
+    out = static_cast<Money>(whole) * kScale + static_cast<Money>(std::rint(fraction * 10000));
+    return true;
 }
 
-Extended fixedToExtended(std::int64_t fixed)
+// A plain decimal text ("-12", "3.5", ".25") to yen x 10,000, the fifth and
+// later decimals rounded ties to even; false for anything else.
+bool plainTextToFixed(std::string_view text, Money& out)
+{
+    const size_t n = text.size();
+    size_t i = 0;
+    const bool negative = n > 0 && text[0] == '-';
+    if (n > 0 && (text[0] == '-' || text[0] == '+'))
+        ++i;
+    Money whole = 0;
+    int digits = 0;
+    for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (whole < kSumLimit)
+            whole = whole * 10 + (text[i] - '0');
+        ++digits;
+    }
+    Money fraction = 0;
+    int decimals = 0;
+    bool sticky = false; // a non-zero digit beyond the fifth decimal
+    int fifth = -1;
+    if (i < n && text[i] == '.') {
+        for (++i; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
+            const int d = text[i] - '0';
+            if (decimals < 4)
+                fraction = fraction * 10 + d;
+            else if (decimals == 4)
+                fifth = d;
+            else if (d != 0)
+                sticky = true;
+            ++decimals;
+            ++digits;
+        }
+    }
+    if (i != n || digits == 0)
+        return false;
+    for (int d = decimals; d < 4; ++d)
+        fraction *= 10;
+    Money units = whole >= kSumLimit ? kSumLimit : whole * kScale + fraction;
+    if (fifth > 5 || (fifth == 5 && (sticky || units % 2 != 0)))
+        ++units;
+    out = negative ? -units : units;
+    return true;
+}
+
+} // namespace
+
+Money addFixed(Money sum, Money units)
+{
+    if (!moneyHeld(sum) || units <= -kCellLimit || units >= kCellLimit)
+        return kMoneyOutOfRange;
+    const Money s = sum + units;
+    return moneyHeld(s) ? s : kMoneyOutOfRange;
+}
+
+static Money inCellRange(Money units)
+{
+    return units <= -kCellLimit || units >= kCellLimit ? kMoneyOutOfRange : units;
+}
+
+Money toFixed(Extended value)
+{
+    if (std::isnan(value))
+        return 0;
+    Money units = 0;
+    return scaleToFixed(value, units) ? inCellRange(units) : kMoneyOutOfRange;
+}
+
+Money cellToFixed(std::string_view text)
+{
+    Money units = 0;
+    return plainTextToFixed(text, units) ? inCellRange(units) : toFixed(readNumber(text));
+}
+
+Money addToFixed(Money sum, Extended value)
+{
+    return addFixed(sum, toFixed(value));
+}
+
+Money addCellToFixed(Money sum, std::string_view text)
+{
+    return addFixed(sum, cellToFixed(text));
+}
+
+Extended fixedToExtended(Money fixed)
 {
     return static_cast<Extended>(fixed) / 10000;
+}
+
+std::string wholeYenDigits(Money fixed)
+{
+    const bool negative = fixed < 0;
+    Money magnitude = (negative ? -fixed : fixed) / kScale;
+    char rev[48];
+    int n = 0;
+    do {
+        rev[n++] = static_cast<char>('0' + static_cast<int>(magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    std::string out;
+    if (negative && (fixed <= -kScale))
+        out += '-';
+    for (int k = n - 1; k >= 0; --k)
+        out += rev[k];
+    return out;
+}
+
+std::string fixedDecimalText(Money fixed)
+{
+    const Money magnitude = fixed < 0 ? -fixed : fixed;
+    std::string fraction = std::to_string(static_cast<int>(magnitude % kScale));
+    fraction.insert(0, 4 - fraction.size(), '0');
+    return (fixed < 0 ? "-" : "") + wholeYenDigits(magnitude) + "." + fraction;
 }
 
 std::int64_t Roundoff(Extended x)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calc/Money.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -28,10 +30,24 @@ Extended readNumber(std::string_view text);
 // Strict reading: throws ConversionError on unparsable text.
 Extended strictNumber(std::string_view text);
 
-// Fixed-point money: yen x 10,000 in a signed 64-bit integer.
-// S := nearest integer of (v x 10000 + S), ties to even.
-std::int64_t addToFixed(std::int64_t sum, Extended value);
-Extended fixedToExtended(std::int64_t fixed);
+// A value as money: nearest integer of v x 10000, ties to even, exactly;
+// kMoneyOutOfRange from 9,223,372,036,854,775,807 yen in magnitude (NaN is 0).
+Money toFixed(Extended value);
+// A cell's text as money: a plain decimal is read digit by digit, with no
+// binary value in between; anything else as readNumber reads it.
+Money cellToFixed(std::string_view text);
+// sum + units, or kMoneyOutOfRange when either is out of range or the result
+// would be.
+Money addFixed(Money sum, Money units);
+// S := nearest integer of (v x 10000 + S), ties to even, exactly.
+Money addToFixed(Money sum, Extended value);
+// The same for a cell's text (cellToFixed).
+Money addCellToFixed(Money sum, std::string_view text);
+Extended fixedToExtended(Money fixed);
+// The exact decimal text of a held money value with four decimals ("-12.5000").
+std::string fixedDecimalText(Money fixed);
+// Whole yen of a held money value, cut toward zero, as digits ("-12").
+std::string wholeYenDigits(Money fixed);
 
 // Rounding primitives. 64-bit results, so amounts beyond the 32-bit range
 // stay exact; past the 64-bit range they are pinned to its ends and NaN

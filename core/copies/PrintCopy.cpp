@@ -72,9 +72,9 @@ PrintCopySettings PrintCopySettings::fromValues(std::string_view tanka, std::str
     return s;
 }
 
-std::string wholeYenText(std::int64_t fixed)
+std::string wholeYenText(Money fixed)
 {
-    return std::to_string(fixed / 10000);
+    return moneyHeld(fixed) ? wholeYenDigits(fixed) : kOutOfRangeText;
 }
 
 GridRows SGP_CLEAR(int lastUsedRow)
@@ -111,7 +111,8 @@ bool NEBIKI_TANKA(GridRows& rows, PrintCopyFlags& flags)
             continue;
         rows[r][col::UnitPrice].clear();
         flags.NEBIKI_ARI = true;
-        flags.NEBIKI_GAKU = static_cast<std::int64_t>(Int(readNumber(rows[r][col::Amount]))) * 10000;
+        const Money amount = cellToFixed(rows[r][col::Amount]);
+        flags.NEBIKI_GAKU = moneyHeld(amount) ? amount / 10000 * 10000 : kMoneyOutOfRange;
         ++count;
     }
     return count < 2;
@@ -150,6 +151,12 @@ void DAI_CYU_SYO(GridRows& rows, PrintCopyFlags& flags)
 PrintCopyResult SYOKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress)
 {
     PrintCopyResult result;
+    if (!moneyHeld(doc.KINGAKU_KEI) || !moneyHeld(doc.GENKA_KEI) || !moneyHeld(doc.ZEI_GAKU) ||
+        !moneyHeld(doc.ZEIKOMI_KEI)) {
+        result.completed = false;
+        result.message = kTotalsOutOfRangeMessage;
+        return result;
+    }
     GridRows rows = SGP_CLEAR(doc.SG1_END());
     SGP_COPY(rows, doc);
     if (settings.hideUnitPriceOfOne)
@@ -159,6 +166,12 @@ PrintCopyResult SYOKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, co
         storeGridRows(doc.SGP, std::move(rows));
         result.completed = false;
         result.message = kSeveralDiscountsMessage;
+        return result;
+    }
+    if (result.flags.NEBIKI_ARI && !moneyHeld(result.flags.NEBIKI_GAKU)) {
+        storeGridRows(doc.SGP, std::move(rows));
+        result.completed = false;
+        result.message = kTotalsOutOfRangeMessage;
         return result;
     }
     auto& flags = result.flags;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/GridRows.h"
+#include "core/calc/Money.h"
 
 #include <cstdint>
 #include <functional>
@@ -32,7 +33,7 @@ using PassProgress = std::function<void(int position, int maximum)>;
 // needs SYO_ARI for its level tags.
 struct PrintCopyFlags {
     bool NEBIKI_ARI = false;
-    std::int64_t NEBIKI_GAKU = 0; // yen x 10,000, whole yen
+    Money NEBIKI_GAKU = 0; // yen x 10,000, whole yen
     bool DAI_ARI = false, CYU_ARI = false, SYO_ARI = false;
 };
 
@@ -43,6 +44,9 @@ struct PrintCopyResult {
 };
 
 inline constexpr const char* kSeveralDiscountsMessage = "値引きが複数あります。\r\n処理を中止します。";
+// A sum of the sheet beyond what the money fields hold: no copy is printed
+// with a figure that is not the sheet's.
+inline constexpr const char* kTotalsOutOfRangeMessage = "合計が扱える桁数を超えています。\r\n処理を中止します。";
 
 // Labels of the generated rows.
 namespace label {
@@ -80,7 +84,8 @@ void NEBIKI_WRITE(GridRows& rows, const PrintCopyFlags& flags, const PrintCopySe
 void ZEI_TO_KEI(GridRows& rows, const PrintCopyFlags& flags, const Estimate& doc);
 void KEI_WRITE(GridRows& rows, const Estimate& doc);
 
-// Whole yen of a fixed-point sum, cut toward zero: the text written into generated rows.
-std::string wholeYenText(std::int64_t fixed);
+// Whole yen of a fixed-point sum, cut toward zero: the text written into
+// generated rows (kOutOfRangeText for a sum not held).
+std::string wholeYenText(Money fixed);
 
 } // namespace yorozu

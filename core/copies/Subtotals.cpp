@@ -19,7 +19,7 @@ bool passedOverSmall(const GridRow& row) { return row[col::Syo] == "$"; }
 bool passedOverMiddle(const GridRow& row) { return row[col::Dai] == "$"; }
 bool passedOverLarge(const GridRow& row) { return row[col::Dai] == "#" || row[col::Dai] == "$"; }
 
-GridRow subtotalRow(const Level& level, std::int64_t amount, std::int64_t cost, const Estimate& doc)
+GridRow subtotalRow(const Level& level, Money amount, Money cost, const Estimate& doc)
 {
     GridRow row = emptyGridRow();
     row[col::Dai] = "$";
@@ -44,7 +44,7 @@ void subtotalPass(GridRows& rows, const Level& level, const Estimate& doc, const
 
     bool open = false;
     std::string label;
-    std::int64_t amount = 0, cost = 0;
+    Money amount = 0, cost = 0;
     int firstInsert = -1;
     auto closeGroup = [&] {
         if (firstInsert < 0)
@@ -78,8 +78,8 @@ void subtotalPass(GridRows& rows, const Level& level, const Estimate& doc, const
         }
         if (!passed && !v.empty()) {
             open = true;
-            amount = addToFixed(amount, readNumber(row[col::Amount]));
-            cost = addToFixed(cost, readNumber(row[col::CostTotal]));
+            amount = addCellToFixed(amount, row[col::Amount]);
+            cost = addCellToFixed(cost, row[col::CostTotal]);
         }
         out.push_back(std::move(row));
         ++i;

@@ -43,7 +43,10 @@ void fillHeading(StringGrid& kei, int r, const StringGrid& sgp, int sgpRow, cons
 
 std::string grossProfitText(std::string_view amount, std::string_view cost)
 {
-    return std::to_string(static_cast<long long>(Int(readNumber(amount) - readNumber(cost))));
+    // Exact on the texts: subtotals of a large sheet have more digits than an
+    // extended value holds.
+    const Money profit = addFixed(cellToFixed(amount), -cellToFixed(cost));
+    return wholeYenText(profit);
 }
 
 PrintCopyResult SYUKEI_MAKE(Estimate& doc, const PrintCopySettings& settings, const PassProgress& progress)

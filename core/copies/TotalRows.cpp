@@ -6,7 +6,7 @@ namespace yorozu {
 
 namespace {
 
-GridRow summaryRow(const char* text, std::int64_t amount)
+GridRow summaryRow(const char* text, Money amount)
 {
     GridRow row = emptyGridRow();
     row[col::Dai] = "%";
@@ -15,7 +15,7 @@ GridRow summaryRow(const char* text, std::int64_t amount)
     return row;
 }
 
-GridRow summaryRowWithCost(const char* text, std::int64_t amount, const Estimate& doc)
+GridRow summaryRowWithCost(const char* text, Money amount, const Estimate& doc)
 {
     GridRow row = summaryRow(text, amount);
     row[col::CostTotal] = wholeYenText(doc.GENKA_KEI);

@@ -2,6 +2,8 @@
 
 #include "core/document/Date.h"
 #include "core/document/StringGrid.h"
+#include "core/calc/Money.h"
+#include "core/calc/RunningTotals.h"
 
 #include <array>
 #include <cstdint>
@@ -60,9 +62,10 @@ public:
     // ---- calculation state
     int HASU_MODE = 0;      // 0 truncate, 1 round up (away from zero), 2 round half away from zero
     int editorDecimals = 2; // decimal length of the sheet's numeric editor, used by STR_COMMA
-    std::int64_t KINGAKU_KEI = 0, KAZEI_KEI = 0, GENKA_KEI = 0, ZEI_GAKU = 0, ZEIKOMI_KEI = 0; // yen x 10,000
+    Money KINGAKU_KEI = 0, KAZEI_KEI = 0, GENKA_KEI = 0, ZEI_GAKU = 0, ZEIKOMI_KEI = 0; // yen x 10,000
     std::string TOTALKIN;               // text of the total field
     std::array<std::string, 8> panels;  // status-bar panel texts; 0 and 1 belong to the window
+    RunningTotals lineSums;             // what each row of SG1 adds to the sums, for the line recalculation
 
     // ---- option setters with their rules
     void setSEIQ(bool on);
@@ -92,7 +95,8 @@ public:
     // The full recalculation: KINGAKU_KEI := KEISAN_ALL, then KEISAN_DISP.
     void recalculateAll();
     // The line recalculation after one row changed: KEISAN for the row,
-    // KINGAKU_KEI := URI_KEISAN, then KEISAN_DISP.
+    // KINGAKU_KEI := URI_KEISAN (kept up to date by that row's difference
+    // alone), then KEISAN_DISP.
     void recalculateLine(int row);
 
     // ---- change notices

@@ -16,6 +16,7 @@ StringGrid::StringGrid(int rowCount, int colCount)
 
 void StringGrid::setRowCount(int count)
 {
+    ++layoutVersion_;
     const auto wanted = static_cast<size_t>(std::max(count, 0));
     const auto columns = static_cast<size_t>(colCount_);
     while (rows_.size() > wanted) {
@@ -42,6 +43,7 @@ void StringGrid::setRowCount(int count)
 
 void StringGrid::setColCount(int count)
 {
+    ++layoutVersion_;
     colCount_ = std::max(count, 0);
     for (auto& r : rows_)
         r.resize(static_cast<size_t>(colCount_));
@@ -64,6 +66,7 @@ void StringGrid::setCell(int col, int row, std::string text)
 
 void StringGrid::clearRow(int r)
 {
+    ++layoutVersion_;
     if (r < 0 || r >= rowCount())
         return;
     for (auto& c : rows_[static_cast<size_t>(r)])
@@ -72,12 +75,14 @@ void StringGrid::clearRow(int r)
 
 void StringGrid::insertRow(int at)
 {
+    ++layoutVersion_;
     at = std::clamp(at, 0, rowCount());
     rows_.insert(rows_.begin() + at, std::vector<std::string>(static_cast<size_t>(colCount_)));
 }
 
 void StringGrid::removeRow(int at)
 {
+    ++layoutVersion_;
     if (at < 0 || at >= rowCount())
         return;
     rows_.erase(rows_.begin() + at);
@@ -85,6 +90,7 @@ void StringGrid::removeRow(int at)
 
 void StringGrid::moveRowContent(int from, int to)
 {
+    ++layoutVersion_;
     if (from == to || from < 0 || to < 0 || from >= rowCount() || to >= rowCount())
         return;
     rows_[static_cast<size_t>(to)] = std::move(rows_[static_cast<size_t>(from)]);

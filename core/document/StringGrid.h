@@ -53,6 +53,11 @@ public:
     // Writes the decimal row index into column 0 of every data row.
     void renumber(int firstRow = 1);
 
+    // Counts the changes of more than one cell at a time (row count, rows
+    // inserted, removed, moved or cleared): whoever keeps figures per row
+    // knows from it that the rows are no longer the ones it saw.
+    unsigned long layoutVersion() const { return layoutVersion_; }
+
 private:
     // Rows dropped by shrinking, emptied but with their cells' buffers kept,
     // for the next growth: clearing a ten-thousand-row sheet and reading the
@@ -72,6 +77,7 @@ private:
     std::vector<int> widths_;
     int colCount_;
     int rowHeight_ = 20;
+    unsigned long layoutVersion_ = 0;
 };
 
 } // namespace yorozu

@@ -199,6 +199,85 @@ TEST(CliRefusal, TwoDiscountLinesStopThePrintCopyAndTheSurvey)
     }
 }
 
+// The largest lines the editors take (nine integer digits and their
+// decimals), on a sheet of 10,000 lines: every figure exact to the yen.
+TEST(CliFigures, TenThousandLargestLinesTotalTaxAndPrintExactly)
+{
+    Scratch scratch;
+    // The header of the committed estimate, then 10,000 copies of its first line.
+    const std::string fixture = fileBytes(kFixtures / "huge.qte");
+    std::string header;
+    size_t at = 0;
+    for (int line = 0; line < 20; ++line) {
+        const size_t end = fixture.find("\r\n", at);
+        ASSERT_NE(end, std::string::npos);
+        header += fixture.substr(at, end + 2 - at);
+        at = end + 2;
+    }
+    std::string file = header;
+    for (int row = 1; row <= 10000; ++row)
+        file += std::to_string(row) + ",,,,,,,,,,999999999.999,,999999999.99,999999999.99,,,,\r\n";
+    const fs::path big = scratch.dir() / "big.qte";
+    std::ofstream(big, std::ios::binary) << file;
+
+    auto run = runCli({"--program-dir", "program", "totals", big.string()}, scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    // 10,000 x 999,999,999,989,000,000 yen; 5 % on top, rounded half up (SET3.INI).
+    EXPECT_EQ(run.out, "KINGAKU_KEI=9999999999890000000000.0000\n"
+                       "KAZEI_KEI=9999999999890000000000.0000\n"
+                       "GENKA_KEI=9999999999890000000000.0000\n"
+                       "ZEI_GAKU=499999999994500000000.0000\n"
+                       "ZEIKOMI_KEI=10499999999884500000000.0000\n"
+                       "TOTALKIN=\\9,999,999,999,890,000,000,000-\n"
+                       "PANEL2=消費税 = 499,999,999,994,500,000,000\n"
+                       "PANEL3=税込合計 = 10,499,999,999,884,500,000,000\n"
+                       "PANEL4=原価計 = 9,999,999,999,890,000,000,000\n"
+                       "PANEL5=粗利計 = 0\n"
+                       "PANEL6=原価率 = 100.0%\n"
+                       "PANEL7=四捨五入\n");
+
+    run = runCli({"--program-dir", "program", "print-copy", big.string()}, scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* row : {"\t%\t\t\t\t\t\t【　税抜き合計　】\t\t\t\t\t\t\t9999999999890000000000\t",
+                            "\t%\t\t\t\t\t\t【　消　費　税　】\t\t\t\t\t\t\t499999999994500000000\t",
+                            "\t%\t\t\t\t\t\t【　総　合　計　】\t\t\t\t\t\t\t10499999999884500000000\t"}) {
+        SCOPED_TRACE(row);
+        EXPECT_NE(run.out.find(row), std::string::npos);
+    }
+}
+
+TEST(CliFigures, LargestLinesWithDecimalsAndATaxExemptLine)
+{
+    Scratch scratch;
+    for (const char* command : {"totals", "print-copy"}) {
+        SCOPED_TRACE(command);
+        const auto run = runCli({"--program-dir", "program", command, "huge.qte"}, scratch);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, fileBytes(kExpected / (std::string("huge.") + command + ".txt")));
+    }
+}
+
+// A file may hold a line whose product no sum can hold: no figure is shown
+// for it, the status says so, and nothing is printed from it.
+TEST(CliFigures, ASumBeyondRangeIsNamedNeverShownWrong)
+{
+    Scratch scratch;
+    auto run = runCli({"--program-dir", "program", "totals", "beyond-range.qte"}, scratch);
+    EXPECT_EQ(run.status, 5);
+    EXPECT_NE(run.out.find("KINGAKU_KEI=桁あふれ\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("TOTALKIN=桁あふれ\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("PANEL3=税込合計 = 桁あふれ\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("合計が扱える桁数を超えています。"), std::string::npos) << run.err;
+
+    for (const char* command : {"print-copy", "survey"}) {
+        SCOPED_TRACE(command);
+        run = runCli({"--program-dir", "program", command, "beyond-range.qte"}, scratch);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_NE(run.err.find("合計が扱える桁数を超えています。\n処理を中止します。\n"), std::string::npos) << run.err;
+    }
+}
+
 TEST(CliErrors, UnreadableEstimateNamesTheFile)
 {
     for (const char* file : {"missing.qte", "program"}) {

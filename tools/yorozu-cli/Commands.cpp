@@ -4,6 +4,7 @@
 #include "LoadEstimate.h"
 
 #include "core/document/Estimate.h"
+#include "core/calc/Numbers.h"
 #include "core/copies/PrintCopy.h"
 #include "core/copies/Survey.h"
 #include "files/settings/CompanySettings.h"
@@ -40,17 +41,20 @@ void writeRows(const StringGrid& grid, int first, int last, std::ostream& out)
         out << joinRecord(grid.row(r)) << '\n';
 }
 
-// A fixed-point money value (yen x 10,000) as a decimal with four decimals.
-std::string fixedText(std::int64_t value)
+// A fixed-point money value (yen x 10,000) as a decimal with four decimals,
+// or the out-of-range text where the sums could not hold it.
+std::string fixedText(Money value)
 {
-    const bool negative = value < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    std::string fraction = std::to_string(magnitude % 10000);
-    fraction.insert(0, 4 - fraction.size(), '0');
-    return (negative ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction;
+    return moneyHeld(value) ? fixedDecimalText(value) : kOutOfRangeText;
 }
 
-void writeTotals(const Estimate& doc, std::ostream& out)
+bool totalsHeld(const Estimate& doc)
+{
+    return moneyHeld(doc.KINGAKU_KEI) && moneyHeld(doc.KAZEI_KEI) && moneyHeld(doc.GENKA_KEI) &&
+           moneyHeld(doc.ZEI_GAKU) && moneyHeld(doc.ZEIKOMI_KEI);
+}
+
+int writeTotals(const Estimate& doc, std::ostream& out, std::ostream& err)
 {
     out << "KINGAKU_KEI=" << fixedText(doc.KINGAKU_KEI) << '\n'
         << "KAZEI_KEI=" << fixedText(doc.KAZEI_KEI) << '\n'
@@ -60,6 +64,10 @@ void writeTotals(const Estimate& doc, std::ostream& out)
         << "TOTALKIN=" << doc.TOTALKIN << '\n';
     for (int p = 2; p <= 7; ++p)
         out << "PANEL" << p << '=' << doc.panels[static_cast<size_t>(p)] << '\n';
+    if (totalsHeld(doc))
+        return kExitOk;
+    err << forTerminal(kTotalsOutOfRangeMessage) << '\n';
+    return kExitOutOfRange;
 }
 
 // The keys of the orientation's company settings the print copy depends on,
@@ -95,8 +103,7 @@ int run(Estimate& doc, const CliOptions& options, std::ostream& out, std::ostrea
         writeRows(doc.SG1, 1, doc.SG1_END(), out);
         return kExitOk;
     case Command::Totals:
-        writeTotals(doc, out);
-        return kExitOk;
+        return writeTotals(doc, out, err);
     case Command::PrintCopy: {
         const auto result = SYOKEI_MAKE(doc, printCopySettings(options.programDir, doc.MUKI));
         if (!result.completed)

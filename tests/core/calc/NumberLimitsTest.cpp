@@ -7,10 +7,12 @@
 // - a line amount or cost total is exact up to the 64-bit range in every
 //   fraction mode (the 32-bit rounding results of old are widened), and
 //   pinned to the 64-bit ends beyond it;
-// - the running sums hold yen x 10,000 in 64 bits, so they are exact up to
-//   922,337,203,685,477 yen and pinned at that (or its negative) beyond;
-//   one line of 999,999,999.999 x 999,999,999.99 already exceeds it.
+// - the running sums hold yen x 10,000 in 128 bits: 10,000 of the largest
+//   lines a user can type sum, tax and show exactly; a cell at or past the
+//   64-bit range (a pinned line) puts every sum it enters out of range, and
+//   each figure made from such a sum shows "桁あふれ" instead of a number.
 #include "core/document/Estimate.h"
+#include "core/calc/Format.h"
 #include "core/calc/Numbers.h"
 #include "core/calc/Totals.h"
 
@@ -24,8 +26,20 @@ using namespace yorozu;
 
 namespace {
 
-constexpr auto kMaxFixed = std::numeric_limits<std::int64_t>::max();
-constexpr auto kMinFixed = std::numeric_limits<std::int64_t>::min();
+Money yen(long long whole)
+{
+    return static_cast<Money>(whole) * 10000;
+}
+
+// Wider than any literal: whole yen given as digits, with an optional sign.
+Money yenDigits(const char* digits)
+{
+    const bool negative = *digits == '-';
+    Money value = 0;
+    for (const char* p = negative ? digits + 1 : digits; *p; ++p)
+        value = value * 10 + (*p - '0');
+    return (negative ? -value : value) * 10000;
+}
 
 class NumberLimitsTest : public testing::Test {
 protected:
@@ -106,47 +120,84 @@ TEST_F(NumberLimitsTest, TenThousandLinesSumExactlyWhileTheSumFits)
     EXPECT_EQ(doc.TOTALKIN, "\\869,999,999,130,000-");
     EXPECT_EQ(doc.panels[3], "税込合計 = 913,499,999,086,500");
 
-    // A sum that fits whose tax-inclusive total does not: that total is pinned.
+    // Past the 64-bit fixed point of old, where the tax-inclusive total was pinned.
     for (int row = 1; row <= 10000; ++row)
         line(row, "999999999", "92", "92");
     doc.recalculateAll();
-    EXPECT_EQ(doc.KINGAKU_KEI, 919999999080000LL * 10000);
-    EXPECT_EQ(doc.ZEI_GAKU, 45999999954000LL * 10000);
-    EXPECT_EQ(doc.ZEIKOMI_KEI, kMaxFixed);
+    EXPECT_EQ(doc.KINGAKU_KEI, yen(919999999080000LL));
+    EXPECT_EQ(doc.ZEI_GAKU, yen(45999999954000LL));
+    EXPECT_EQ(doc.ZEIKOMI_KEI, yen(965999999034000LL));
 }
 
-TEST_F(NumberLimitsTest, SumsPastTheFixedPointArePinnedNotWrapped)
+TEST_F(NumberLimitsTest, TenThousandLargestLinesSumTaxAndShowExactly)
 {
+    // 10,000 x 999,999,999,989,000,000 yen, cost the same: 22 digits of yen.
     for (int row = 1; row <= 10000; ++row)
         line(row, "999999999.999", "999999999.99", "999999999.99");
     doc.recalculateAll();
-    EXPECT_EQ(doc.KINGAKU_KEI, kMaxFixed);
-    EXPECT_EQ(doc.GENKA_KEI, kMaxFixed);
-    EXPECT_EQ(doc.ZEIKOMI_KEI, kMaxFixed);
-    EXPECT_EQ(doc.TOTALKIN, "\\922,337,203,685,478-");
+    EXPECT_EQ(doc.KINGAKU_KEI, yenDigits("9999999999890000000000"));
+    EXPECT_EQ(doc.GENKA_KEI, yenDigits("9999999999890000000000"));
+    EXPECT_EQ(doc.ZEI_GAKU, yenDigits("499999999994500000000"));
+    EXPECT_EQ(doc.ZEIKOMI_KEI, yenDigits("10499999999884500000000"));
+    EXPECT_EQ(doc.TOTALKIN, "\\9,999,999,999,890,000,000,000-");
+    EXPECT_EQ(doc.panels[2], "消費税 = 499,999,999,994,500,000,000");
+    EXPECT_EQ(doc.panels[3], "税込合計 = 10,499,999,999,884,500,000,000");
+    EXPECT_EQ(doc.panels[4], "原価計 = 9,999,999,999,890,000,000,000");
     EXPECT_EQ(doc.panels[5], "粗利計 = 0");
+    EXPECT_EQ(doc.panels[6], "原価率 = 100.0%");
+
+    // The same keystroke by keystroke: the line recalculation moves the sums
+    // by the changed line alone and lands on the same figures.
+    line(5000, "1", "1");
+    doc.recalculateLine(5000);
+    line(5000, "999999999.999", "999999999.99", "999999999.99");
+    doc.recalculateLine(5000);
+    EXPECT_EQ(doc.KINGAKU_KEI, yenDigits("9999999999890000000000"));
+    EXPECT_EQ(doc.ZEIKOMI_KEI, yenDigits("10499999999884500000000"));
 
     for (int row = 1; row <= 10000; ++row)
         line(row, "-999999999.999", "999999999.99", "999999999.99");
     doc.recalculateAll();
-    EXPECT_EQ(doc.KINGAKU_KEI, kMinFixed);
-    EXPECT_EQ(doc.GENKA_KEI, kMinFixed);
-    EXPECT_LT(doc.ZEI_GAKU, 0);
-    EXPECT_EQ(doc.TOTALKIN, "\\-922,337,203,685,478-");
+    EXPECT_EQ(doc.KINGAKU_KEI, yenDigits("-9999999999890000000000"));
+    EXPECT_EQ(doc.TOTALKIN, "\\-9,999,999,999,890,000,000,000-");
 
-    // Tax included: the pinned sum still divides without overflow, toward zero.
+    // Tax included: T = Int(Q / 21), exact on 22 digits.
     doc.UTIZEIClick(true);
-    EXPECT_EQ(doc.KINGAKU_KEI, kMinFixed);
-    EXPECT_EQ(doc.ZEI_GAKU, -43920819223117LL * 10000);
+    EXPECT_EQ(doc.ZEI_GAKU, yenDigits("-476190476185238095238"));
+}
+
+TEST_F(NumberLimitsTest, APinnedLineShowsNoFigure)
+{
+    line(1, "1", "1000");
+    line(2, "1e10", "1e10", "1"); // a file's cells: the product is pinned at the 64-bit end
+    doc.recalculateAll();
+    EXPECT_EQ(doc.SG1.cell(col::Amount, 2), "9223372036854775807");
+    EXPECT_FALSE(moneyHeld(doc.KINGAKU_KEI));
+    EXPECT_EQ(doc.TOTALKIN, "桁あふれ");
+    EXPECT_EQ(doc.panels[2], "消費税 = 桁あふれ");
+    EXPECT_EQ(doc.panels[3], "税込合計 = 桁あふれ");
+    EXPECT_EQ(doc.panels[5], "粗利計 = 桁あふれ");
+    EXPECT_EQ(doc.panels[6], "原価率 = 桁あふれ");
+    // The cost total is held, and shown.
+    EXPECT_EQ(doc.panels[4], "原価計 = 10,000,000,000");
+
+    // Typing the line down again brings every figure back.
+    line(2, "2", "1e10", "1");
+    doc.recalculateLine(2);
+    EXPECT_EQ(doc.TOTALKIN, "\\20,000,001,000-");
+    EXPECT_EQ(doc.panels[2], "消費税 = 1,000,000,050");
 }
 
 TEST_F(NumberLimitsTest, TheFixedPointSumAtItsEnds)
 {
-    EXPECT_EQ(addToFixed(kMaxFixed, 1), kMaxFixed);
-    EXPECT_EQ(addToFixed(kMinFixed, -1), kMinFixed);
-    EXPECT_EQ(addToFixed(0, 922337203685477.5807L), kMaxFixed);
-    EXPECT_EQ(addToFixed(0, 1e300L), kMaxFixed);
-    EXPECT_EQ(addToFixed(0, -std::numeric_limits<Extended>::infinity()), kMinFixed);
+    const Money kCellLimit = static_cast<Money>(std::numeric_limits<std::int64_t>::max()) * 10000;
+    EXPECT_EQ(addToFixed(0, 9223372036854775806.0L), kCellLimit - 10000);
+    EXPECT_EQ(addToFixed(0, 9223372036854775807.0L), kMoneyOutOfRange);
+    EXPECT_EQ(addToFixed(0, 1e300L), kMoneyOutOfRange);
+    EXPECT_EQ(addToFixed(0, -std::numeric_limits<Extended>::infinity()), kMoneyOutOfRange);
     EXPECT_EQ(addToFixed(5, std::numeric_limits<Extended>::quiet_NaN()), 5);
-    EXPECT_EQ(fixedToExtended(kMaxFixed), 922337203685477.5807L);
+    // Out of range for good: nothing brings a sum back once a figure was lost.
+    EXPECT_EQ(addToFixed(kMoneyOutOfRange, -1e18L), kMoneyOutOfRange);
+    EXPECT_EQ(addCellToFixed(kMoneyOutOfRange, "1"), kMoneyOutOfRange);
+    EXPECT_EQ(formatMoney(kMoneyOutOfRange), "桁あふれ");
 }

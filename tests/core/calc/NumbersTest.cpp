@@ -57,9 +57,9 @@ TEST(StrictNumber, ThrowsOnTextThatIsNoNumber)
 TEST(FixedPoint, AddsValueTimesTenThousandTiesToEven)
 {
     struct Case {
-        std::int64_t sum;
+        Money sum;
         Extended value;
-        std::int64_t expected;
+        Money expected;
     } cases[] = {
         {0, 5940, 59400000},
         {10000, 0.5L, 15000},
@@ -76,13 +76,39 @@ TEST(FixedPoint, AddsValueTimesTenThousandTiesToEven)
     EXPECT_EQ(fixedToExtended(123456789), 12345.6789L);
 }
 
-TEST(FixedPoint, SaturatesInsteadOfOverflowing)
+TEST(FixedPoint, CellTextsAreReadDigitByDigit)
 {
-    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
-    EXPECT_EQ(addToFixed(kMax - 5, 1), kMax);
-    EXPECT_EQ(addToFixed(0, -1e30L), kMin);
+    // Plain decimals need no binary value: 23 digits stay exact, the fifth
+    // decimal rounds ties to even as the sum does.
+    struct Case {
+        const char* text;
+        const char* expected; // fixedDecimalText
+    } cases[] = {
+        {"5940", "5940.0000"},
+        {"-12.5", "-12.5000"},
+        {".25", "0.2500"},
+        {"12345678901234567.8912", "12345678901234567.8912"},
+        {"0.00005", "0.0000"},  // tie: to even
+        {"0.00015", "0.0002"},
+        {"0.000051", "0.0001"}, // beyond the tie
+        {"-0.00025", "-0.0002"},
+        {"1.5E3", "1500.0000"}, // the general form's exponent: through the extended reading
+        {"abc", "0.0000"},      // lenient: bad text counts as 0
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(fixedDecimalText(cellToFixed(c.text)), c.expected);
+    }
+    EXPECT_EQ(cellToFixed("9223372036854775807"), kMoneyOutOfRange);
+    EXPECT_EQ(wholeYenDigits(cellToFixed("-0.5")), "0");
+    EXPECT_EQ(wholeYenDigits(cellToFixed("-1234567890123456789.9")), "-1234567890123456789");
+}
+
+TEST(FixedPoint, OutOfRangeInsteadOfOverflowing)
+{
+    EXPECT_EQ(addToFixed(0, -1e30L), kMoneyOutOfRange);
     EXPECT_EQ(addToFixed(42, std::numeric_limits<Extended>::quiet_NaN()), 42);
+    EXPECT_FALSE(moneyHeld(addToFixed(kMoneyOutOfRange, -5)));
 }
 
 TEST(Rounding, RoundoffCeilNew2AndInt)
