@@ -31,8 +31,8 @@ void BM_ReadQte(benchmark::State& state)
     for (auto _ : state) {
         doc.clear();
         const auto result = TXT_DATA_READ2(doc, file, in.programDir());
-        if (!result.ok) {
-            state.SkipWithError(result.error.c_str());
+        if (!result.ok || doc.SG1_END() < state.range(0)) {
+            state.SkipWithError(("cannot read " + file.filename().string() + ": " + result.error).c_str());
             break;
         }
         benchmark::DoNotOptimize(doc.KINGAKU_KEI);
@@ -80,7 +80,12 @@ void BM_WriteQte(benchmark::State& state)
     const int lines = static_cast<int>(state.range(0));
     Estimate doc;
     doc.HASU_MODE = 2;
-    TXT_DATA_READ2(doc, in.estimateFile(lines), in.programDir());
+    const auto read = TXT_DATA_READ2(doc, in.estimateFile(lines), in.programDir());
+    // A save of an empty sheet would time nothing worth knowing.
+    if (!read.ok || doc.SG1_END() < lines) {
+        state.SkipWithError(("cannot read the estimate to save: " + read.error).c_str());
+        return;
+    }
     const auto out = in.programDir().parent_path() / ("saved" + std::to_string(lines) + ".qte");
     for (auto _ : state) {
         const auto written = writeEstimateFile(out, doc, 3);
@@ -89,6 +94,10 @@ void BM_WriteQte(benchmark::State& state)
             break;
         }
     }
+    // A save that wrote nothing fails as well.
+    const auto saved = readFileBytes(out);
+    if (!saved || saved->empty())
+        state.SkipWithError("the save wrote nothing");
 }
 BENCHMARK(BM_WriteQte)->Arg(300)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
