@@ -53,10 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     yorozu::Estimate first;
     if (!yorozu::TXT_DATA_READ2(first, file, dir).ok)
         std::abort();
-    // Text the code page cannot hold again is refused by the writer, which
-    // is its own test's concern.
-    if (!yorozu::writeTextLines(file, yorozu::estimateFileLines(first, 0)))
+    // The writer refuses only text the code page cannot hold (or a line feed
+    // inside a line), and says which: the characters it names fail alone.
+    const auto written = yorozu::writeTextLines(file, yorozu::estimateFileLines(first, 0));
+    if (!written) {
+        std::string bytes;
+        if (written.unmappable.empty())
+            std::abort();
+        if (written.unmappable.find('\n') == std::string::npos &&
+            yorozu::encodeTextLines({written.unmappable}, bytes).ok)
+            std::abort();
         return 0;
+    }
     yorozu::Estimate second;
     // Same starting point: the first read may have changed widths and options.
     second.DTP1 = first.DTP1;
