@@ -1,7 +1,7 @@
 // The passes build their output in one forward sweep. These tests hold them
 // against the plain walk that inserts rows into the grid one at a time, on
-// generated sheets, cell by cell (row numbers included), and time a long
-// estimate so that a pass that turns quadratic again shows up.
+// generated sheets, cell by cell (row numbers included). Their speed is the
+// benchmarks' concern.
 #include "core/copies/PrintCopyFixtures.h"
 
 #include "core/copies/Continuation.h"

@@ -240,10 +240,15 @@ TEST(SheetEditorLifetime, WindowClosedWithAnEditorOpen)
     editor->moveTo(12, 3);
     ASSERT_EQ(QApplication::focusWidget(), editor->NumEdit1);
     QTest::keyClicks(editor->NumEdit1, QStringLiteral("5*"));
+    const auto sheetBefore = doc.SG1.row(3);
+    const int rowsBefore = doc.SG1.rowCount();
     // The owner takes the editor down before the widgets it watches, as the main window does.
     delete editor;
     window.reset();
-    SUCCEED();
+    // Taking it down writes nothing into the sheet and asks nothing.
+    EXPECT_EQ(doc.SG1.row(3), sheetBefore);
+    EXPECT_EQ(doc.SG1.rowCount(), rowsBefore);
+    EXPECT_TRUE(dialogs.informations.isEmpty());
 }
 
 TEST_F(SheetEditorTest, ARowInsertedUnderTheOpenEditorIsNotOverwritten)
@@ -278,8 +283,6 @@ TEST_F(SheetEditorTest, RightButtonAndHeadingsLeaveTheCursorWhereItIs)
     EXPECT_EQ(row(), 2);
 }
 
-// The window moves the focus on Enter in its edit fields; its filter on the
-// application is installed after the editing's and must not take Enter from a cell.
 TEST(SheetEditorUnits, UnitListComesFromTheProgramFolder)
 {
     QTemporaryDir dir;

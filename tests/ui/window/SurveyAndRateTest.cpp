@@ -8,6 +8,7 @@
 #include "ui/sheet/TotalsGrid.h"
 
 #include <QApplication>
+#include <QMap>
 
 namespace yorozu::test {
 namespace {
@@ -22,7 +23,7 @@ protected:
         fillLine(2, "足場", "10", "1000");
         g.setCell(col::Dai, 3, "B");
         g.setCell(col::Description, 3, "屋根工事");
-        fillLine(4, "鋼板葺き", "5", "2000");
+        fillLine(4, "鋼板葺き", "5", "3000");
     }
 };
 
@@ -41,10 +42,16 @@ TEST_F(SurveyTest, TotalsGridShowsTheGroupsAndClosesOnTheRightButton)
     EXPECT_TRUE(dialogs.shown.empty());
     // The groups with their sums, read through the grid's model.
     QStringList descriptions;
-    for (int r = 1; r < doc().SG_KEI.rowCount(); ++r)
-        descriptions << grid.model().displayText(col::Description, r);
+    QMap<QString, QString> sums;
+    for (int r = 1; r < doc().SG_KEI.rowCount(); ++r) {
+        const QString description = grid.model().displayText(col::Description, r);
+        descriptions << description;
+        sums[description] = grid.model().displayText(col::Amount, r);
+    }
     EXPECT_TRUE(descriptions.contains("仮設工事")) << descriptions.join("|").toStdString();
     EXPECT_TRUE(descriptions.contains("屋根工事"));
+    EXPECT_EQ(sums.value("仮設工事"), QStringLiteral("10,000"));
+    EXPECT_EQ(sums.value("屋根工事"), QStringLiteral("15,000"));
 
     QTest::mouseClick(grid.view().viewport(), Qt::RightButton, {}, QPoint(50, 10));
     EXPECT_FALSE(grid.isShown());
