@@ -101,6 +101,7 @@ void StringGrid::moveRow(int from, int to)
 {
     if (from == to || from < 0 || to < 0 || from >= rowCount() || to >= rowCount())
         return;
+    ++layoutVersion_;
     const auto first = rows_.begin();
     if (from < to)
         std::rotate(first + from, first + from + 1, first + to + 1);

@@ -52,10 +52,8 @@ std::string usageText()
            "--paper A4|B5|A3 (default A4).\n"
            "\n"
            "Exit status: 0 done, 1 the file cannot be read or written, 2 usage error,\n"
-           "3 the print copy refused (two discount lines, a sum out of range),
-"
-           "4 nothing to print, 5 a total cannot be held (shown as 桁あふれ).
-";
+           "3 the print copy refused (two discount lines, a sum out of range),\n"
+           "4 nothing to print, 5 a total cannot be held (shown as 桁あふれ).\n";
 }
 
 ParseResult parseArguments(const std::vector<std::string>& args,
