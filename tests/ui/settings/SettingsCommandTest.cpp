@@ -3,6 +3,9 @@
 #include "ui/support/WindowFixture.h"
 
 #include "files/settings/OrientationSettings.h"
+#include "print/dispatch/PrintDispatch.h"
+#include "print/printer/PrintDevice.h"
+#include "print/sheet/SheetLayouts.h"
 #include "settings/dialog/SetYorozu.h"
 #include "settings/fields/NumberField.h"
 #include "ui/header/HeaderFields.h"
@@ -15,6 +18,28 @@ namespace yorozu::test {
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
+
+// The first page of the sheet print the window would make now, on the
+// reference printer.
+Page printedFirstPage(TYorozu& window, Estimate& doc, ScriptedDialogs& dialogs, const std::filesystem::path& dir)
+{
+    ReferencePrinter printer(600, Paper::A4);
+    SheetLayouts layouts;
+    PrintDispatch dispatch({doc, dir, window.state().images}, dialogs, printer, layouts);
+    dialogs.printSetups = {true};
+    dialogs.inputs = {QString("1"), QString("1")};
+    dispatch.print();
+    EXPECT_EQ(printer.jobs, 1);
+    return printer.printed.pages.empty() ? Page{} : printer.printed.pages.front();
+}
+
+const PageItem* textItem(const Page& page, const std::string& text)
+{
+    for (const auto& item : page)
+        if (item.kind == ItemKind::Text && item.text == text)
+            return &item;
+    return nullptr;
+}
 
 template <class W>
 W* in(TSetYorozu& d, const char* name)
@@ -36,6 +61,9 @@ TEST_F(WindowTest, WhatTheDialogRegistersTheWindowAndThePrintTakeIn)
     w().state().partsPage = 7;
     doc().HASU_MODE = 0;
     fillLine(1, "端数の出る行", "1", "10.5");
+    const Page before = printedFirstPage(w(), doc(), dialogs, dir());
+    const PageItem* oldName = textItem(before, "旧社名");
+    ASSERT_NE(oldName, nullptr) << "the company name of the settings is printed";
 
     bool hiddenMeanwhile = false;
     w().settingsRoom().run = [&](TSetYorozu& dlg) {
@@ -70,6 +98,13 @@ TEST_F(WindowTest, WhatTheDialogRegistersTheWindowAndThePrintTakeIn)
     EXPECT_EQ(company.companyName, "株式会社よろず工務店");
     EXPECT_EQ(company.companyNameLeft, 12);
     EXPECT_EQ(settings.printCopy().remarkRows, 4);
+
+    // The next print shows the new name, moved by the new position.
+    const Page after = printedFirstPage(w(), doc(), dialogs, dir());
+    EXPECT_EQ(textItem(after, "旧社名"), nullptr);
+    const PageItem* newName = textItem(after, "株式会社よろず工務店");
+    ASSERT_NE(newName, nullptr);
+    EXPECT_NE(newName->x, oldName->x) << "[社名LEFT]= moves the name on the page";
 }
 
 TEST_F(WindowTest, ClosingTheDialogWithoutRegisteringChangesNoFile)
