@@ -71,12 +71,21 @@ void setUpTotalsGrid(StringGrid& grid, bool shapeShown)
     grid.setColWidth(col::Rate, 39);
 }
 
+void setPartsGridWidths(StringGrid& grid, bool shapeShown)
+{
+    // Only the part's name, shape, unit, prices and cost ratio are shown.
+    static const int widths[StringGrid::kColumns] = {25, -1, -1, -1, -1, -1, -1, 225, -1, 180, -1, 40, 60, 60, -1, -1, 39, -1};
+    for (int c = 0; c < StringGrid::kColumns; ++c)
+        grid.setColWidth(c, widths[c]);
+    grid.setColWidth(col::Description, shapeShown ? 225 : 406);
+    grid.setColWidth(col::Shape, shapeShown ? 180 : -1);
+}
+
 void setUpPartsGrid(StringGrid& grid, bool shapeShown)
 {
     setUpCommon(grid, kSheetRows, shapeShown);
     grid.setDefaultRowHeight(18);
-    grid.setColWidth(col::Description, shapeShown ? 225 : 406);
-    grid.setColWidth(col::Shape, shapeShown ? 180 : -1);
+    setPartsGridWidths(grid, shapeShown);
 }
 
 Estimate::Estimate()

@@ -114,5 +114,7 @@ void setUpPrintCopyGrid(StringGrid& grid, bool shapeShown);
 void setUpSurveyGrid(StringGrid& grid, bool shapeShown);
 void setUpTotalsGrid(StringGrid& grid, bool shapeShown);
 void setUpPartsGrid(StringGrid& grid, bool shapeShown);
+// The parts grid's widths at start and after its "default widths" command.
+void setPartsGridWidths(StringGrid& grid, bool shapeShown);
 
 } // namespace yorozu
