@@ -118,7 +118,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
 QVariant SheetModel::background(int col, int gridRow) const
 {
     if (col == col::No)
-        return QBrush(look_ == Look::Totals ? QColor(0, 255, 255) : fromWinColor(colors_[1]));
+        return QBrush(look_ == Look::Totals ? QColor(0, 255, 255) : fromWinColor(colors_[look_ == Look::Parts ? 4 : 1]));
     if (look_ == Look::Totals) {
         if (grid_.cell(col::TaxExempt, gridRow) == "1")
             return QBrush(QColor(0, 255, 0));
@@ -131,7 +131,7 @@ QVariant SheetModel::background(int col, int gridRow) const
     if (grid_.cell(col::TaxExempt, gridRow) == "1")
         return QBrush(QColor(0, 255, 0));
     if (gridRow % 2 == 0)
-        return QBrush(fromWinColor(colors_[2]));
+        return QBrush(fromWinColor(colors_[look_ == Look::Parts ? 5 : 2]));
     return QBrush(Qt::white);
 }
 

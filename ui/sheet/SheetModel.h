@@ -10,8 +10,8 @@ namespace yorozu {
 class Estimate;
 class StringGrid;
 
-// A sheet grid as a table model (SG1, or the totals grid SG_KEI with its
-// own look): model row r is grid row r + 1 (row 0 of
+// A sheet grid as a table model (SG1, the totals grid SG_KEI or the parts
+// grid SG2, each with its own look): model row r is grid row r + 1 (row 0 of
 // the grid holds the headings, shown in the horizontal header), model column
 // c is grid column c (column 0 the row numbers). Cells are read from the
 // grid on demand, so a sheet of ten thousand rows costs what the visible
@@ -21,7 +21,7 @@ class SheetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using Colors = std::array<std::int32_t, 21>;
-    enum class Look { Sheet, Totals };
+    enum class Look { Sheet, Totals, Parts };
 
     SheetModel(Estimate& estimate, StringGrid& grid, Look look, const Colors& colors, QObject* parent = nullptr);
 

@@ -3,6 +3,7 @@
 #include "files/settings/WindowCompanySettings.h"
 #include "ui/header/HeaderFields.h"
 #include "ui/header/OptionControls.h"
+#include "ui/parts/PartsPanel.h"
 #include "files/settings/ProgramFiles.h"
 #include "ui/window/StatusPanels.h"
 #include "ui/window/WindowRooms.h"
@@ -46,6 +47,8 @@ void readCompanySettings(TYorozu& w, int MUKI)
     st.exitConfirmation = keys.exitConfirmation;
     st.verticalLine = keys.verticalLinePosition;
     st.partsCaptions = keys.partsButtonCaptions;
+    if (auto* parts = w.partsPanel())
+        parts->setDefaultPageCaptions(st.partsCaptions);
 }
 
 } // namespace yorozu::activation

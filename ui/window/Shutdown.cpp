@@ -3,6 +3,7 @@
 #include "files/settings/PickLists.h"
 #include "files/settings/Set2File.h"
 #include "ui/dialogs/Dialogs.h"
+#include "ui/parts/PartsPanel.h"
 #include "ui/window/FunctionKeys.h"
 #include "files/settings/ProgramFiles.h"
 #include "ui/window/WindowRooms.h"
@@ -70,7 +71,11 @@ void SET2_KAKIDASI(TYorozu& w)
         s.labelHints[static_cast<size_t>(n - 1)] = w.keys().hint(n).toStdString();
     s.memoMode = e.memoMode;
     s.RIEKI_RITU = e.RIEKI_RITU;
-    s.partsBarWidth = w.state().partsBarWidth;
+    if (const PartsPanel* parts = w.partsPanel()) {
+        s.partsBarWidth = parts->barWidth();
+        s.partsAutoOpen = parts->autoClose();
+        s.partsInsertMode = parts->insertMode();
+    }
     const auto r = yorozu::SET2_KAKIDASI(w.programDir(), s);
     if (!r)
         throw std::runtime_error(r.error);

@@ -87,10 +87,8 @@ void FormCreate(TYorozu& w)
     auto& e = w.estimate();
     auto& st = w.state();
     // 1. AppException is the application object's: nothing escapes a handler.
-    // 2. The parts panel starts with nothing loaded and row 1 remembered everywhere.
-    st.partsDepartment = st.partsPage = 0;
-    for (auto& d : st.partsRows)
-        d.fill(1);
+    // 2. The parts panel starts with nothing loaded and row 1 remembered
+    // everywhere: it is built after the start-up, from the settings read here.
     // 3.
     w.resize(TYorozu::kDesignWidth, w.height());
     w.setOuterHeight(TYorozu::kDesignHeight);
@@ -111,8 +109,7 @@ void FormCreate(TYorozu& w)
     setUpPartsGrid(e.SG2, e.Sunpou);
     memoHeading(w);
     e.notify(Change::Layout);
-    // 11. The parts buttons' layout.
-    st.partsBarWidth = startupPartsBarWidth(w.programDir());
+    // 11. The parts buttons' layout is read by the parts panel.
     // 12.
     activation::readCompanySettings(w, e.MUKI);
     // 13.

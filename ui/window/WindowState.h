@@ -35,12 +35,8 @@ struct WindowState {
 
     // ---- the parts panel's slots
     std::array<std::string, 7> partsCaptions;
-    int partsBarWidth = 997;
-    // Current department and page (0: none loaded), and the remembered grid
-    // row of every department and page.
-    int partsDepartment = 0;
-    int partsPage = 0;
-    std::array<std::array<int, 20>, 20> partsRows{};
+    // (The parts panel keeps its department, page, remembered rows and bar
+    // layout itself.)
 };
 
 } // namespace yorozu

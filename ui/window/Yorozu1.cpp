@@ -5,6 +5,9 @@
 #include "ui/window/FunctionKeys.h"
 #include "ui/header/HeaderFields.h"
 #include "ui/header/OptionControls.h"
+#include "ui/parts/PartsHost.h"
+#include "ui/parts/PartsPanel.h"
+#include "ui/window/PartsWiring.h"
 #include "ui/window/PickListCommands.h"
 #include "ui/print/PrintRoom.h"
 #include "ui/rows/RowRoom.h"
@@ -49,6 +52,8 @@ TYorozu::TYorozu(std::filesystem::path programDir, Dialogs& dialogs, Desktop des
     buildWidgets();
     estimate_.addListener([this](Change c) { onDocumentChange(c); });
     FormCreate();
+    // The panel starts from the settings the start-up has read.
+    partsPanel_ = installPartsPanel(*this, centralWidget(), partsHost_);
 }
 
 TYorozu::~TYorozu()
@@ -118,7 +123,6 @@ void TYorozu::buildWidgets()
 
     // On return from the settings dialog the window takes in what it changed.
     settingsRoom_ = std::make_unique<SettingsRoom>(roomContext(), Timer1, [this] { MUKIClick(); });
-    hooks_.partsReset = [this] { state_.partsDepartment = state_.partsPage = 0; };
 
     windowKeys_ = new WindowKeys(*this);
 
@@ -180,6 +184,8 @@ void TYorozu::onDocumentChange(Change change)
     case Change::Layout:
         sheetModel_->headingsChanged();
         sheet_->applyWidths();
+        if (partsPanel_)
+            partsPanel_->shapeChanged();
         break;
     case Change::Header:
         header_->refreshFromDocument();
@@ -303,6 +309,8 @@ void TYorozu::resizeEvent(QResizeEvent* e)
     const int extra = std::max(0, width() - kDesignWidth);
     sheet_->resize(979 + extra, sheet_->height());
     toolBar_->bar()->resize(kDesignWidth + extra, toolBar_->bar()->height());
+    if (partsPanel_ && partsPanel_->isShown())
+        partsPanel_->place();
 }
 
 // ---- settings files

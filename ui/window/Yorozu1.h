@@ -24,6 +24,8 @@ class Dialogs;
 class FunctionKeys;
 class HeaderFields;
 class OptionControls;
+class PartsHost;
+class PartsPanel;
 class PickListCommands;
 class SheetEditor;
 class SheetModel;
@@ -81,6 +83,7 @@ public:
     SettingsRoom& settingsRoom() { return *settingsRoom_; }
     RowRoom& rowRoom() { return *rowRoom_; }
     TotalsGrid& totalsGrid() { return *totalsGrid_; }
+    PartsPanel* partsPanel() { return partsPanel_; }
     QComboBox* CB1 = nullptr;   // the unit list of the sheet's unit editor
     QTimer* Timer1 = nullptr;   // the save reminder
     QLabel* DATA_PATH = nullptr;
@@ -162,6 +165,8 @@ private:
     PrintRoom* printRoom_ = nullptr;
     TotalsGrid* totalsGrid_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
+    std::unique_ptr<PartsHost> partsHost_;
+    PartsPanel* partsPanel_ = nullptr;
 };
 
 } // namespace yorozu
