@@ -1,5 +1,6 @@
 // The settings command of the main window: the dialog over the window, and
 // what the window takes in when it closes.
+#include "ui/parts/PartsPanel.h"
 #include "ui/support/WindowFixture.h"
 
 #include "files/settings/OrientationSettings.h"
@@ -57,8 +58,8 @@ TEST_F(WindowTest, WhatTheDialogRegistersTheWindowAndThePrintTakeIn)
     ASSERT_TRUE(logo.save(QString::fromStdString((dir() / "logo.bmp").string())));
     start();
     ASSERT_EQ(doc().MUKI, 0) << "portrait: the dialog works on SET3.INI";
-    w().state().partsDepartment = 3;
-    w().state().partsPage = 7;
+    w().commands().run(Command::PartsPanel);
+    ASSERT_TRUE(w().partsPanel()->catalogue().opened());
     doc().HASU_MODE = 0;
     fillLine(1, "端数の出る行", "1", "10.5");
     const Page before = printedFirstPage(w(), doc(), dialogs, dir());
@@ -89,8 +90,9 @@ TEST_F(WindowTest, WhatTheDialogRegistersTheWindowAndThePrintTakeIn)
     EXPECT_EQ(doc().HASU_MODE, 1);
     EXPECT_EQ(doc().SG1.cell(col::Amount, 1), "11") << "recalculated under the new fraction mode";
     EXPECT_FALSE(w().state().images.LogoImage.isNull());
-    EXPECT_EQ(w().state().partsDepartment, 0);
-    EXPECT_EQ(w().state().partsPage, 0);
+    // The parts panel is hidden and the next opening is a first one.
+    EXPECT_FALSE(w().partsPanel()->catalogue().opened());
+    EXPECT_FALSE(w().partsPanel()->isShown());
 
     // What the next print reads.
     const auto settings = OrientationSettings::ofMUKI(dir(), doc().MUKI);
