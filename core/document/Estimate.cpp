@@ -100,7 +100,8 @@ Estimate::Estimate()
 void Estimate::notify(Change change) const
 {
     for (const auto& l : listeners_)
-        l(change);
+        if (l)
+            l(change);
 }
 
 void Estimate::setSEIQ(bool on)

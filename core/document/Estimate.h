@@ -101,7 +101,17 @@ public:
 
     // ---- change notices
     using Listener = std::function<void(Change)>;
-    void addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+    // A listener stays until it is removed by the number addListener gave it.
+    std::size_t addListener(Listener listener)
+    {
+        listeners_.push_back(std::move(listener));
+        return listeners_.size() - 1;
+    }
+    void removeListener(std::size_t id)
+    {
+        if (id < listeners_.size())
+            listeners_[id] = nullptr;
+    }
     void notify(Change change) const;
 
 private:

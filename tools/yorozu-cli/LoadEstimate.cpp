@@ -2,6 +2,7 @@
 
 #include "core/document/Estimate.h"
 #include "files/estimate/EstimateRead.h"
+#include "files/estimate/OpenEstimate.h"
 #include "files/settings/Set2File.h"
 #include "files/settings/WindowCompanySettings.h"
 
@@ -53,22 +54,8 @@ LoadResult loadEstimate(Estimate& doc, const std::filesystem::path& programDir, 
         return result;
     }
 
-    // The orientation's click rule: a file that turns the paper makes the
-    // window read that orientation's settings at once, so the fraction-mode
-    // comparison further down the read and the recalculation at its end both
-    // see the new orientation's HASU_MODE. A settings file that cannot be
-    // read throws out of the read, which reports it.
-    int loadedMuki = doc.MUKI;
-    doc.addListener([&doc, &programDir, &loadedMuki](Change change) {
-        if (change != Change::Options || doc.MUKI == loadedMuki)
-            return;
-        loadedMuki = doc.MUKI;
-        readCompanySettings(doc, programDir);
-        doc.recalculateAll();
-    });
-
     doc.clear();
-    auto read = TXT_DATA_READ2(doc, file, programDir);
+    auto read = openEstimate(doc, programDir, file);
     result.messages = std::move(read.messages);
     if (!read.ok) {
         result.ok = false;

@@ -19,9 +19,8 @@ struct LoadResult {
 // Brings `doc` to the state the window is in after it has started with the
 // settings of `programDir` and has opened `file` from the browser: the
 // options kept in "SET2.INI", the company settings of the orientation
-// (HASU_MODE and the headings), then clearing, TXT_DATA_READ2 with its full
-// recalculation, and, when the file turned the orientation, the reload of
-// that orientation's settings and the recalculation that follows it.
+// (HASU_MODE and the headings), then clearing and openEstimate, the
+// window's own way of opening a file.
 // Nothing in the program folder is written.
 LoadResult loadEstimate(Estimate& doc, const std::filesystem::path& programDir, const std::filesystem::path& file);
 

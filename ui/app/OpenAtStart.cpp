@@ -1,6 +1,6 @@
 #include "ui/app/OpenAtStart.h"
 
-#include "files/estimate/EstimateRead.h"
+#include "files/estimate/OpenEstimate.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/window/Yorozu1.h"
 
@@ -9,7 +9,7 @@ namespace yorozu {
 void openEstimateAtStart(TYorozu& window, const std::filesystem::path& file)
 {
     window.SpeedButton11Click(false);
-    const auto read = TXT_DATA_READ2(window.estimate(), file, window.programDir());
+    const auto read = openEstimate(window.estimate(), window.programDir(), file);
     for (const auto& m : read.messages)
         window.dialogs().information(QString::fromStdString(m));
     // The file panel stops silently on a file it cannot read; a file handed

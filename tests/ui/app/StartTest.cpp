@@ -148,6 +148,29 @@ TEST_F(StartTest, EstimateHandedOverOpensInTheWindow)
     EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Warning).isEmpty());
 }
 
+// A file that turns the paper brings that orientation's settings in at once,
+// as a click on the orientation would: its fraction mode matches the file's,
+// so the read has nothing to report, and the window agrees with yorozu-cli.
+TEST_F(StartTest, EstimateThatTurnsThePaperTakesThatOrientationsSettings)
+{
+    writeFile("SET3.INI", {"[切捨て]=0"});
+    writeFile("SET.INI", {"[切捨て]=2"});
+    {
+        Estimate saved;
+        saved.MUKI = 1;
+        saved.HASU_MODE = 2;
+        saved.SG1.setCell(col::Description, 1, "足場架払い");
+        ASSERT_TRUE(writeEstimateFile(dir() / "横.qte", saved, 0));
+    }
+    auto& win = start();
+    ASSERT_EQ(doc().MUKI, 0);
+    dialogs.shown.clear();
+    openEstimateAtStart(win, dir() / "横.qte");
+    EXPECT_EQ(doc().MUKI, 1);
+    EXPECT_EQ(doc().HASU_MODE, 2);
+    EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Information).isEmpty()) << dialogs.texts().join("|").toStdString();
+}
+
 TEST_F(StartTest, EstimateThatCannotBeReadSaysSo)
 {
     auto& win = start();
