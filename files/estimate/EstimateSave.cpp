@@ -4,6 +4,7 @@
 #include "files/estimate/EstimateFile.h"
 #include "files/estimate/EstimateLayout.h"
 #include "files/estimate/FileNameCheck.h"
+#include "files/text/Cp932.h"
 #include "files/text/TextFile.h"
 
 #include <exception>
@@ -55,6 +56,42 @@ bool replaceable(const EstimateSaveRequest& request)
 
 } // namespace
 
+std::optional<UnmappablePlace> findUnmappable(const Estimate& doc)
+{
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"顧客名", &doc.KNAME}, {"タイトル", &doc.Kouji}, {"登録名", &doc.TITLE}, {"見積№", &doc.Bangou},
+        {"納期", &doc.Nouki},   {"納入場所", &doc.Basyo}, {"支払条件", &doc.Joken}, {"有効期限", &doc.Kigen},
+        {"入力者名", &doc.Tanto},
+    };
+    for (const auto& [name, text] : fields) {
+        if (auto r = cp932::encode(*text); !r.ok)
+            return UnmappablePlace{r.unmappable, name, -1, -1};
+    }
+    const StringGrid& g = doc.SG1;
+    for (int row = 0; row < g.rowCount(); ++row) {
+        for (int c = 0; c < g.colCount(); ++c) {
+            if (auto r = cp932::encode(g.cell(c, row)); !r.ok) {
+                std::string where;
+                if (row > 0) {
+                    // The column as its heading names it; a hidden one by its number.
+                    const std::string& heading = g.cell(c, 0);
+                    where = std::to_string(row) + "行目の「" + (heading.empty() ? std::to_string(c) + "列" : heading) + "」";
+                } else {
+                    where = "見出し行";
+                }
+                return UnmappablePlace{r.unmappable, where, row, c};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::string unmappableMessage(const UnmappablePlace& place)
+{
+    return "保存できない文字が含まれています。\r\n\r\n" + place.characters + "\r\n\r\n場所: " + place.where +
+           "\r\n\r\n中止しました。";
+}
+
 std::string replaceQuestion(const fs::path& currentFile)
 {
     return "読み込んだ見積「" + currentFile.filename().string() + "」に上書き登録します。\r\nよろしいですか？" +
@@ -90,6 +127,11 @@ EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& 
     if (request.dataDir.empty() || !fs::is_directory(request.dataDir, ec))
         return {Status::Failed, "見積ファイルは保存できませんでした。\r\n保存先フォルダがありません。\r\n" +
                                     request.dataDir.string(), {}, false};
+
+    // Checked before anything is asked: a refused save must not first ask
+    // whether to replace the current file.
+    if (const auto place = findUnmappable(doc))
+        return {Status::Failed, unmappableMessage(*place), {}, false};
 
     const bool replace = replaceable(request) && ask(replaceQuestion(request.currentFile));
 

@@ -4,6 +4,7 @@
 #include "files/text/YesNo.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace yorozu {
@@ -52,12 +53,25 @@ std::string replaceQuestion(const std::filesystem::path& currentFile);
 //   so no other estimate is ever overwritten.
 // - The lines are written atomically through writeEstimateFile (the bytes
 //   writeTextLines would write); characters code page 932 cannot hold are
-//   named in the message and nothing is written.
+//   found before any question is asked, named with their field or line and
+//   column in the message, and nothing is written.
 // - The number is not advanced here: after Status::Saved the caller runs
 //   BANGOU_KOUSIN and takes `file` as its current file.
 EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& request, const AskYesNo& ask);
 
 // The message for characters a code page 932 file cannot hold.
 std::string unmappableMessage(const std::string& characters);
+
+// Where the first character a code page 932 file cannot hold sits: a header
+// field (row and column -1, `where` its label) or a cell of the sheet (`where` names the
+// line and the column's heading).
+struct UnmappablePlace {
+    std::string characters; // UTF-8, each once
+    std::string where;
+    int row = 0;
+    int col = 0;
+};
+std::optional<UnmappablePlace> findUnmappable(const Estimate& doc);
+std::string unmappableMessage(const UnmappablePlace& place);
 
 } // namespace yorozu

@@ -6,6 +6,7 @@
 #include "ui/app/OpenAtStart.h"
 #include "ui/app/ProgramFolderHint.h"
 #include "ui/app/StartArguments.h"
+#include "ui/app/ProgramLock.h"
 #include "ui/app/YorozuApplication.h"
 #include "ui/dialogs/QtDialogs.h"
 #include "ui/window/Yorozu1.h"
@@ -28,6 +29,10 @@ int main(int argc, char** argv)
         dialogs.warning(QString::fromStdString(folder.error));
         return 1;
     }
+    // A second copy on the same folder would be a second writer of its files.
+    yorozu::ProgramLock lock(folder.path);
+    if (!lock.mayStart(dialogs))
+        return 1;
     yorozu::TYorozu window(folder.path, dialogs);
     dialogs.setParent(&window);
     yorozu::showProgramFolder(window, folder.path);

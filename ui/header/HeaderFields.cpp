@@ -9,11 +9,21 @@
 #include <QDateEdit>
 #include <QEvent>
 #include <QFocusEvent>
+
+#include "ui/text/FitText.h"
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace yorozu {
+
+namespace {
+QFont smallest(QFont f)
+{
+    f.setPixelSize(kMinFitPixels);
+    return f;
+}
+} // namespace
 
 namespace {
 
@@ -87,6 +97,7 @@ HeaderFields::HeaderFields(Estimate& estimate, QWidget* parent, std::function<QC
     big.setPixelSize(16);
     big.setBold(true);
     TOTALKIN->setFont(big);
+    totalFont_ = big;
 
     KNAMELabel = makeLabel(parent, QStringLiteral("顧客名"));
     KoujiLabel = makeLabel(parent, {});
@@ -215,12 +226,25 @@ void HeaderFields::refreshFromDocument()
 
 void HeaderFields::refreshTotal()
 {
-    TOTALKIN->setText(screenText(estimate_.TOTALKIN));
+    // The whole figure, "¥" and all, in the field: a long one in a smaller size.
+    const QString text = screenText(estimate_.TOTALKIN);
+    const int room = TOTALKIN->width() - 12; // the frame and the edit's own margins
+    TOTALKIN->setFont(fittingFont(totalFont_, text, room).value_or(smallest(totalFont_)));
+    TOTALKIN->setText(text);
+    TOTALKIN->setCursorPosition(0);
+    TOTALKIN->setToolTip(text);
 }
 
 bool HeaderFields::isEditing(const QWidget* field) const
 {
     return field->property("editing").toBool();
+}
+
+void HeaderFields::showFocus()
+{
+    QWidget* focused = KNAME->window()->focusWidget();
+    for (QWidget* f : fieldsInOrder())
+        setEditing(f, focused && (focused == f || f->isAncestorOf(focused)));
 }
 
 void HeaderFields::setEditing(QWidget* field, bool on)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QObject>
 
 #include <functional>
@@ -55,6 +56,10 @@ public:
     // The labels the company settings name, each kept 4 pixels left of its field.
     void applyLabels(const WindowCompanySettings& keys);
 
+    // Gives the editor colour to the field holding the window's focus and
+    // takes it from every other one, also while the window is not active
+    // (a question box just closed).
+    void showFocus();
     // Whether the field shows the editor colour (it is the one being edited).
     bool isEditing(const QWidget* field) const;
     // The entry the user chose from a list, or -1 when the text was typed.
@@ -76,6 +81,7 @@ private:
     Estimate& estimate_;
     std::function<QColor()> editorColor_;
     bool refreshing_ = false;
+    QFont totalFont_; // the total field's own font, before a long figure shrinks it
 };
 
 } // namespace yorozu

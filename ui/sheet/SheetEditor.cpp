@@ -38,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         const QEvent::Type t = event->type();
-        if (t != QEvent::Wheel && t != QEvent::KeyPress && t != QEvent::KeyRelease)
+        if (t != QEvent::Wheel && t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride)
             return false;
         return handle_(watched, event);
     }
@@ -80,8 +80,17 @@ SheetEditor::SheetEditor(QTableView* sheet, Estimate& estimate, std::filesystem:
                 return false;
             return FormMouseWheel(w, static_cast<QWheelEvent*>(e)->angleDelta().y());
         }
-        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
+        if (e->type() == QEvent::KeyPress && keySeen) {
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (w && w->window() == sheet_->window())
+                keySeen(*static_cast<QKeyEvent*>(e));
+        }
+        if (e->type() == QEvent::ShortcutOverride) {
+            // A shortcut's key never arrives as a key press: Ctrl was not alone.
+            if (static_cast<QKeyEvent*>(e)->key() != Qt::Key_Control)
+                ctrlAlone_ = false;
             return false;
+        }
         return keyEvent(watched, static_cast<QKeyEvent*>(e));
     });
     qApp->installEventFilter(windowFilter_);
@@ -207,6 +216,14 @@ void SheetEditor::hideEditors()
     }
 }
 
+void SheetEditor::cancelEditing()
+{
+    enzan_.reset();
+    SIKI->hide();
+    staleRow_ = 0;
+    hideEditors();
+}
+
 void SheetEditor::reloadOpenEditor()
 {
     switch (openEditor()) {
@@ -328,8 +345,28 @@ bool SheetEditor::keyEvent(QObject* watched, QKeyEvent* k)
         // Tab never reaches the control's own key handling.
         return press && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && tabMove(k->key() == Qt::Key_Tab);
     }
-    if (watched == CB1 || watched == CB1->lineEdit())
+    if (watched == CB1 || watched == CB1->lineEdit() || watched == CB1->view()) {
+        // Ctrl alone opens or closes the list when it is let go: held for a
+        // Ctrl+digit command it must leave the window's shortcuts to work,
+        // which an open list (a popup of its own) would swallow.
+        if (k->key() == Qt::Key_Control) {
+            if (press && !k->isAutoRepeat())
+                ctrlAlone_ = true;
+            else if (!press && ctrlAlone_) {
+                ctrlAlone_ = false;
+                if (CB1->view()->isVisible())
+                    CB1->hidePopup();
+                else
+                    CB1->showPopup();
+            }
+            return true;
+        }
+        if (press)
+            ctrlAlone_ = false;
+        if (watched == CB1->view())
+            return false; // the open list's own keys
         return press && CB1KeyDown(k->key(), k->modifiers());
+    }
     return false;
 }
 

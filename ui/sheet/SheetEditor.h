@@ -73,6 +73,9 @@ public:
     // the argument is +1 for the next row, -1 for the previous one.
     std::function<bool()> partsHasFocus;
     std::function<void(int step)> partsWheel;
+    // Every key pressed in the window, before the editors act on it (they
+    // may take it for themselves): the window notes Esc and Shift.
+    std::function<void(const QKeyEvent&)> keySeen;
     // The system beep ("非課税マーク"); tests count it.
     std::function<void()> beep;
     // The editor colour of the display settings, read whenever an editor
@@ -92,6 +95,10 @@ public:
     void INP_CB1(int col, int row);
     // Hides all three (before a command that rebuilds the sheet).
     void hideEditors();
+    // Drops a pending in-cell operation with its label and takes every
+    // editor down: after a clear nothing typed before it may reach the new
+    // estimate.
+    void cancelEditing();
     // Loads the open editor again from its cell, after a command rewrote the
     // cell under it (row commands, loading an estimate); none is opened.
     void reloadOpenEditor();
@@ -186,6 +193,7 @@ private:
     bool mouseDown_ = false; // between press and release on the sheet
     int staleRow_ = 0;       // a row whose numeric cell was emptied without recalculation
     int wheelRest_ = 0;      // wheel angle not yet turned into a row
+    bool ctrlAlone_ = false; // Ctrl is down in the unit combo and no other key came yet
     QObject* windowFilter_ = nullptr;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true); // the document's listener outlives us
 };

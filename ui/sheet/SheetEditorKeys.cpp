@@ -144,15 +144,8 @@ void SheetEditor::CB1Change()
 
 bool SheetEditor::CB1KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    const bool listOpen = CB1->view()->isVisible();
-    if (key == Qt::Key_Control) {
-        if (listOpen)
-            CB1->hidePopup();
-        else
-            CB1->showPopup();
-        return true;
-    }
-    if (listOpen)
+    // Ctrl alone toggles the list on its release (keyEvent).
+    if (CB1->view()->isVisible())
         return false;
     switch (key) {
     case Qt::Key_Tab:

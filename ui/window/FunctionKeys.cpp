@@ -206,6 +206,18 @@ void FunctionKeys::MENU_ITEM(std::optional<int> k)
     }
 }
 
+void FunctionKeys::setTop(int y)
+{
+    for (auto* l : labels_)
+        l->move(l->x(), y);
+    StaticText20->move(StaticText20->x(), y);
+}
+
+int FunctionKeys::top() const
+{
+    return StaticText20->y();
+}
+
 bool FunctionKeys::eventFilter(QObject* watched, QEvent* event)
 {
     for (int n = 1; n <= kLabels; ++n) {

@@ -53,6 +53,11 @@ public:
     int rememberedLabel() const { return popupLabel_; }
     void MENU_ITEM(std::optional<int> k);
 
+    // The label bar's top edge in its parent (653 at the design size): the
+    // bar stays at the bottom of the window whatever its height.
+    void setTop(int y);
+    int top() const;
+
     QMenu* MainMenu1;
     QMenu* PopupMenu13;
     QLabel* StaticText20;

@@ -5,6 +5,7 @@
 #include "files/estimate/TextExport.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/header/HeaderFields.h"
+#include "ui/window/StatusPanels.h"
 #include "ui/window/WindowRooms.h"
 #include "ui/window/Yorozu1.h"
 
@@ -46,6 +47,7 @@ void save(TYorozu& w)
         break;
     }
     st.currentFile = result.file;
+    w.status().showSaved(QString::fromStdString(result.file.filename().string()));
     const auto numbering = BANGOU_KOUSIN(w.programDir(), w.estimate().Bangou);
     for (const auto& m : numbering.messages)
         d.information(QString::fromStdString(m));

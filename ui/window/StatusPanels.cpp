@@ -1,6 +1,9 @@
 #include "ui/window/StatusPanels.h"
 
+#include "ui/text/FitText.h"
+
 #include <QDate>
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -16,6 +19,7 @@ StatusPanels::StatusPanels(QStatusBar* bar, QWidget* progressParent) : QObject(b
     // The figures must fit their fixed panels.
     QFont small = StatusBar1->font();
     small.setPixelSize(11);
+    font_ = small;
     static const int widths[9] = {30, 150, 145, 160, 145, 145, 135, 135, 50};
     for (int i = 0; i < 9; ++i) {
         auto* l = new QLabel(StatusBar1);
@@ -24,11 +28,15 @@ StatusPanels::StatusPanels(QStatusBar* bar, QWidget* progressParent) : QObject(b
         l->setFont(small);
         l->setMargin(0);
         l->setAlignment(i == 8 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        if (i == 8)
-            l->setMinimumWidth(widths[i]);
-        else
-            l->setFixedWidth(widths[i]);
-        StatusBar1->addWidget(l, i == 8 ? 1 : 0);
+        // The design widths where the window has room; a narrower window
+        // (a high-DPI desktop) narrows every panel alike instead of pushing
+        // the last ones out of sight, and each text shrinks to fit.
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        l->setMinimumWidth(20);
+        if (i != 8)
+            l->setMaximumWidth(widths[i]);
+        l->installEventFilter(this);
+        StatusBar1->addWidget(l, widths[i]);
         panels_[static_cast<size_t>(i)] = l;
     }
     PB1 = new QProgressBar(progressParent);
@@ -41,8 +49,31 @@ StatusPanels::StatusPanels(QStatusBar* bar, QWidget* progressParent) : QObject(b
 
 void StatusPanels::setText(int panel, const QString& text)
 {
-    if (panel >= 0 && panel < 9)
-        panels_[static_cast<size_t>(panel)]->setText(text);
+    if (panel < 0 || panel >= 9)
+        return;
+    QLabel* l = panels_[static_cast<size_t>(panel)];
+    l->setText(text);
+    l->setToolTip(text);
+    fit(l);
+}
+
+bool StatusPanels::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        if (auto* l = qobject_cast<QLabel*>(watched))
+            fit(l);
+    return QObject::eventFilter(watched, event);
+}
+
+void StatusPanels::fit(QLabel* l)
+{
+    const QString text = l->text();
+    // A panel shows its whole text: a long figure in a smaller size, never
+    // running into its neighbour.
+    const int room = l->contentsRect().width() - 2;
+    QFont smallest = font_;
+    smallest.setPixelSize(kMinFitPixels);
+    l->setFont(fittingFont(font_, text, room).value_or(smallest));
 }
 
 QString StatusPanels::text(int panel) const
@@ -65,6 +96,15 @@ void StatusPanels::showProductInformation()
     setText(4, QStringLiteral("Linux / Qt 6 版"));
     setText(5, QStringLiteral("解説書は［解説］ボタン"));
     setText(6, QString());
+}
+
+} // namespace yorozu
+
+namespace yorozu {
+
+void StatusPanels::showSaved(const QString& fileName)
+{
+    StatusBar1->showMessage(QStringLiteral("登録しました：") + fileName, kSavedMessageMs);
 }
 
 } // namespace yorozu

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QObject>
 
 #include <array>
@@ -24,12 +25,22 @@ public:
     void showToday();
     // The product information panels 2 to 5 show until the next recalculation.
     void showProductInformation();
+    // After a save: the file's name for a few seconds over the panels, as
+    // users of any editor expect to see what was written.
+    void showSaved(const QString& fileName);
+    static constexpr int kSavedMessageMs = 8000;
 
     QStatusBar* StatusBar1;
     QProgressBar* PB1;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void fit(QLabel* panel);
+
     std::array<QLabel*, 9> panels_{};
+    QFont font_; // the panels' own font, before a long text shrinks it
 };
 
 } // namespace yorozu

@@ -1,10 +1,12 @@
 // The window's own commands: exit, clear, the save reminder, the manual and
 // web-page buttons and the wide display.
 #include "core/calc/Numbers.h"
+#include "ui/app/AppException.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/window/FunctionKeys.h"
 #include "ui/header/HeaderFields.h"
 #include "files/settings/OrientationSettings.h"
+#include "ui/sheet/SheetEditor.h"
 #include "ui/sheet/SheetView.h"
 #include "ui/window/StatusPanels.h"
 #include "ui/window/WindowRooms.h"
@@ -13,30 +15,35 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <chrono>
 
 namespace yorozu::commands {
 
-void exitWithQuestions(TYorozu& w)
+bool mayExit(TYorozu& w)
 {
-    if (!w.state().exitConfirmation) {
-        w.close();
-        return;
-    }
+    if (!w.state().exitConfirmation)
+        return true;
     auto& d = w.dialogs();
     if (!d.question(QStringLiteral("終了します。")))
-        return;
+        return false;
     const auto& e = w.estimate();
-    if (e.SG1_END() < 1 && e.KNAME.empty()) {
-        w.close();
-        return;
-    }
-    if (!d.question(QStringLiteral("保存しますか？"))) {
-        w.close();
-        return;
-    }
+    if (e.SG1_END() < 1 && e.KNAME.empty())
+        return true;
+    if (!d.question(QStringLiteral("保存しますか？")))
+        return true;
     // Saving keeps the window open: the user closes it once the estimate is stored.
     w.commands().run(Command::Save);
+    return false;
+}
+
+void exitWithQuestions(TYorozu& w)
+{
+    if (mayExit(w))
+        w.closeForGood();
 }
 
 void exitAfterQuestion(TYorozu& w)
@@ -44,7 +51,7 @@ void exitAfterQuestion(TYorozu& w)
     QApplication::beep();
     if (w.state().exitConfirmation && !w.dialogs().question(QStringLiteral("終了します。")))
         return;
-    w.close();
+    w.closeForGood();
 }
 
 void clear(TYorozu& w, bool ask)
@@ -53,7 +60,11 @@ void clear(TYorozu& w, bool ask)
     if (ask && !d.question(QStringLiteral("白紙に戻します。")))
         return;
     auto& e = w.estimate();
+    // Nothing typed before the clear reaches the new estimate: a pending
+    // operation is dropped and no editor stays on an old cell.
+    w.sheetEditor().cancelEditing();
     w.header().KNAME->setFocus();
+    w.header().showFocus();
     e.Tanto.clear();
     e.clear();
     // A cleared sheet is a new estimate: saving it adds a file.
@@ -81,6 +92,21 @@ void saveReminder(TYorozu& w)
     auto& st = w.state();
     if (w.estimate().SG1_KARA() <= 0 || !w.isVisible() || st.reminderOpen)
         return;
+    // Keys already on their way belong to the field they were typed into.
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    const auto idle = std::chrono::steady_clock::now() - st.lastInput;
+    if (idle < st.reminderPause) {
+        // The user is typing: ask once there is a pause.
+        if (!st.reminderDue) {
+            st.reminderDue = true;
+            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(st.reminderPause - idle);
+            QTimer::singleShot(std::max<long long>(1, wait.count()), &w, [&w] {
+                w.state().reminderDue = false;
+                guarded("Timer1Timer", [&w] { w.Timer1Timer(); });
+            });
+        }
+        return;
+    }
     st.reminderOpen = true;
     struct Reset {
         bool& flag;

@@ -1,6 +1,7 @@
 #include "ui/window/WindowKeys.h"
 
 #include "ui/header/HeaderFields.h"
+#include "ui/sheet/SheetEditor.h"
 #include "ui/sheet/SheetView.h"
 #include "ui/window/Yorozu1.h"
 
@@ -10,11 +11,58 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace yorozu {
+
+namespace {
+
+// Sees the window's keys and clicks and only takes notes.
+class InputRecorder : public QObject {
+public:
+    InputRecorder(WindowKeys& keys, TYorozu& window) : QObject(&window), keys_(keys), window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type t = event->type();
+        if (t != QEvent::KeyPress && t != QEvent::MouseButtonPress)
+            return false;
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (!target || target->window() != &window_)
+            return false;
+        if (t == QEvent::KeyPress)
+            keys_.note(*static_cast<QKeyEvent*>(event));
+        else
+            window_.state().lastInput = std::chrono::steady_clock::now();
+        return false;
+    }
+
+private:
+    WindowKeys& keys_;
+    TYorozu& window_;
+};
+
+} // namespace
 
 WindowKeys::WindowKeys(TYorozu& window) : QObject(&window), window_(window)
 {
     qApp->installEventFilter(this);
+}
+
+void WindowKeys::note(const QKeyEvent& key)
+{
+    auto& st = window_.state();
+    st.lastInput = std::chrono::steady_clock::now();
+    st.shiftFlag = key.modifiers().testFlag(Qt::ShiftModifier);
+    if (key.key() == Qt::Key_Escape)
+        st.escFlag = true;
+}
+
+void WindowKeys::recordBeforeEditors()
+{
+    // The filter installed last sees the events first.
+    qApp->installEventFilter(new InputRecorder(*this, window_));
 }
 
 bool WindowKeys::isEditField(QWidget* w) const
@@ -48,6 +96,12 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
         if (st.shiftFlag) {
             if (field != window_.header().KNAME)
                 window_.moveFocus(false);
+        } else if (field == window_.header().Tanto) {
+            // The last header field leads into the sheet, where the next
+            // line is to be typed.
+            const auto& e = window_.estimate();
+            const int row = std::min(e.SG1_END() + 1, e.SG1.rowCount() - 1);
+            window_.sheetEditor().moveTo(col::Dai, std::max(1, row));
         } else {
             window_.moveFocus(true);
         }

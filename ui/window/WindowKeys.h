@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QKeyEvent;
+
 namespace yorozu {
 
 class TYorozu;
@@ -13,6 +15,11 @@ class WindowKeys : public QObject {
     Q_OBJECT
 public:
     explicit WindowKeys(TYorozu& window);
+    // Notes a key pressed anywhere in the window: Esc, Shift and the time
+    // of the last input. The sheet's editors pass on the keys they take.
+    void note(const QKeyEvent& key);
+    // Mouse presses count as input too; called once the editors are built.
+    void recordBeforeEditors();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

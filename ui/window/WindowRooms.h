@@ -41,6 +41,8 @@ namespace commands {
 void save(TYorozu& w);       // the estimate into the data folder, then the next number
 void textExport(TYorozu& w); // Ctrl+0
 void exitWithQuestions(TYorozu& w);
+// The questions of the exit command; true when the window may close.
+bool mayExit(TYorozu& w);
 void exitAfterQuestion(TYorozu& w);
 void clear(TYorozu& w, bool ask);
 void saveReminder(TYorozu& w);

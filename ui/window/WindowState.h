@@ -5,6 +5,7 @@
 #include "print/images/PrintImages.h"
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -17,6 +18,11 @@ namespace yorozu {
 struct WindowState {
     bool exitConfirmation = false; // "[確認]=1" of the orientation's company settings
     bool reminderOpen = false;     // the save reminder's question is open
+    // The save reminder asks only once the user has paused this long, so
+    // that no keystroke meant for the sheet lands in its question.
+    std::chrono::milliseconds reminderPause{3000};
+    std::chrono::steady_clock::time_point lastInput{}; // the last key press or click in the window
+    bool reminderDue = false;      // a tick came while the user was typing
     bool escFlag = false;          // any Esc; the search loops poll it
     bool shiftFlag = false;        // Shift state of the last key press
     std::filesystem::path currentFile; // the estimate file loaded or last saved; empty for a new one

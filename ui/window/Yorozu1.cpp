@@ -25,14 +25,20 @@
 #include <QApplication>
 #include <algorithm>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
+#include <functional>
 
 namespace yorozu {
 
@@ -74,11 +80,40 @@ TYorozu::~TYorozu()
     state_.images.clear();
 }
 
+namespace {
+
+// The window's client area; it lays its children out whenever its size changes.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, std::function<void()> resized) : QWidget(parent), resized_(std::move(resized)) {}
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QWidget::resizeEvent(e);
+        if (resized_)
+            resized_();
+    }
+
+private:
+    std::function<void()> resized_;
+};
+
+} // namespace
+
 void TYorozu::buildWidgets()
 {
-    auto* client = new QWidget(this);
+    // Below the least size (a small or high-DPI screen) the contents scroll
+    // instead of being cut off; above it they follow the window's size.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("clientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* client = new ClientArea(scroller, [this] { layoutClient(); });
     client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
+    client->setMinimumSize(kDesignWidth, kSheetTop + kMinSheetHeight + 4 + kKeysHeight + kKeysBottomMargin);
+    scroller->setWidget(client);
+    setCentralWidget(scroller);
 
     registerOwnCommands();
     toolBar_ = new ToolBar(client, commands_);
@@ -104,6 +139,8 @@ void TYorozu::buildWidgets()
         [this](int n) { guarded("label", [&] { runLabel(n); }); });
 
     status_ = new StatusPanels(statusBar(), client);
+    // The panels narrow with the window; the bar itself asks for no width.
+    statusBar()->setMinimumWidth(1);
 
     CB1 = new QComboBox(client);
     CB1->setObjectName(QStringLiteral("CB1"));
@@ -139,6 +176,8 @@ void TYorozu::buildWidgets()
         CB1);
     sheetEditor_->editorColor = [this] { return fromWinColor(state_.colors[ColorTable::Editor]); };
     hooks_.ENZAN = [this] { sheetEditor_->ENZAN(); };
+    windowKeys_->recordBeforeEditors();
+    sheetEditor_->keySeen = [this](const QKeyEvent& k) { windowKeys_->note(k); };
     // The row commands, on the sheet's menu, its keys and its buttons.
     rowRoom_ = new RowRoom(roomContext(), *sheet_, *sheetEditor_, client,
                            [this] { header_->KNAME->setFocus(Qt::OtherFocusReason); });
@@ -270,6 +309,10 @@ void TYorozu::hideProgress()
 void TYorozu::FormCreate()
 {
     guarded("FormCreate", [this] { startup::FormCreate(*this); });
+    // The design size on a desktop too small for it (a high-DPI scale
+    // counts here): the window never opens larger than the work area.
+    fitIntoWorkArea();
+    layoutClient();
 }
 
 void TYorozu::FormActivate()
@@ -295,22 +338,66 @@ bool TYorozu::event(QEvent* e)
     return r;
 }
 
+void TYorozu::closeForGood()
+{
+    exitDecided_ = true;
+    close();
+    exitDecided_ = false;
+}
+
 void TYorozu::closeEvent(QCloseEvent* e)
 {
+    // The title bar's close is the exit command: with the exit confirmation
+    // on it asks first, and unsaved work is never dropped unasked.
+    if (!exitDecided_) {
+        bool mayClose = false;
+        guarded("close", [&] { mayClose = commands::mayExit(*this); });
+        if (!mayClose) {
+            e->ignore();
+            return;
+        }
+    }
     FormClose();
     Timer1->stop();
     e->accept();
 }
 
-void TYorozu::resizeEvent(QResizeEvent* e)
+void TYorozu::layoutClient()
 {
-    QMainWindow::resizeEvent(e);
+    if (!sheet_ || !keys_ || !toolBar_)
+        return; // still being built
+    QWidget* client = sheet_->parentWidget();
     // The wide display gives the extra width to the sheet and the toolbar.
-    const int extra = std::max(0, width() - kDesignWidth);
-    sheet_->resize(979 + extra, sheet_->height());
+    const int extra = std::max(0, client->width() - kDesignWidth);
     toolBar_->bar()->resize(kDesignWidth + extra, toolBar_->bar()->height());
+    // The label bar keeps its design distance from the bottom; the sheet
+    // takes the height between its top and the bar.
+    const int keysTop = std::max(kSheetTop + kMinSheetHeight + 4, client->height() - kKeysHeight - kKeysBottomMargin);
+    keys_->setTop(keysTop);
+    sheet_->setGeometry(sheet_->x(), kSheetTop, 979 + extra, keysTop - 4 - kSheetTop);
     if (partsPanel_ && partsPanel_->isShown())
         partsPanel_->place();
+}
+
+void TYorozu::fitIntoWorkArea()
+{
+    const QRect area = desktop_.workArea();
+    if (area.isEmpty())
+        return;
+    // Before the window is first shown the frame is not known yet.
+    int frameW = frameGeometry().width() - geometry().width();
+    int frameH = frameGeometry().height() - geometry().height();
+    if (frameH <= 0 && !isVisible())
+        frameH = kFrameAllowance;
+    frameW = std::max(frameW, 0);
+    const int w = std::min(width(), area.width() - frameW);
+    const int h = std::min(height(), area.height() - frameH);
+    if (w != width() || h != height())
+        resize(w, h);
+    const int x = std::clamp(pos().x(), area.left(), std::max(area.left(), area.right() + 1 - w - frameW));
+    const int y = std::clamp(pos().y(), area.top(), std::max(area.top(), area.bottom() + 1 - h - frameH));
+    if (x != pos().x() || y != pos().y())
+        move(x, y);
 }
 
 // ---- settings files

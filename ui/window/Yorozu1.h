@@ -121,6 +121,10 @@ public:
     void runMenuItem(int position);
     void runLabel(int n);
 
+    // Closes the window once an exit command has decided so. Any other close
+    // (the title bar's button, the desktop) runs the exit command first.
+    void closeForGood();
+
     // Moves the focus along the tab order, as Enter and Shift+Enter do.
     void moveFocus(bool next) { focusNextPrevChild(next); }
 
@@ -133,15 +137,27 @@ public:
     static constexpr int kFrameAllowance = 34;
     // Gives the window an outer height, title bar and frame included.
     void setOuterHeight(int height);
+    // Shrinks and moves the window as far as needed to lie inside the
+    // desktop's work area (a high-DPI desktop, a small screen, a saved
+    // position off screen).
+    void fitIntoWorkArea();
+    // The sheet's top edge and its least height; below the least window
+    // size the window's contents scroll.
+    static constexpr int kSheetTop = 185;
+    static constexpr int kMinSheetHeight = 110;
+    static constexpr int kKeysHeight = 20;      // the function-key label bar
+    static constexpr int kKeysBottomMargin = 6; // between the bar and the status bar
 
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildWidgets();
     void registerOwnCommands();
+    // Lays the window's contents out on its client area: the sheet takes the
+    // width and the height it is given, the label bar stays at the bottom.
+    void layoutClient();
     void onDocumentChange(Change change);
 
     std::filesystem::path programDir_;
@@ -167,6 +183,7 @@ private:
     WindowKeys* windowKeys_ = nullptr;
     std::unique_ptr<PartsHost> partsHost_;
     PartsPanel* partsPanel_ = nullptr;
+    bool exitDecided_ = false;
 };
 
 } // namespace yorozu

@@ -4,6 +4,8 @@
 #include "files/estimate/EstimateSave.h"
 #include "files/estimate/FileNameCheck.h"
 
+#include <functional>
+
 using namespace yorozu;
 using yorozu::test::EstimateFileTest;
 
@@ -249,15 +251,45 @@ TEST_F(EstimateSave, LongRegistrationNameFitsAFileName)
     EXPECT_EQ(readTextLines(result.file).value()[2], doc.TITLE);
 }
 
-TEST_F(EstimateSave, CharactersTheCodePageCannotHoldWriteNothing)
+// The message names the field or the line and column, and comes before the
+// replace question: a save that cannot happen asks nothing first.
+TEST_F(EstimateSave, CharactersTheCodePageCannotHoldAreFoundFirstAndWriteNothing)
 {
-    Estimate doc;
-    doc.TITLE = "見積";
-    doc.SG1.setCell(col::Description, 1, "Café");
-    const auto result = saveEstimate(doc, request(), answer(true));
-    EXPECT_EQ(result.status, EstimateSaveResult::Status::Failed);
-    EXPECT_EQ(result.message, unmappableMessage("é"));
-    EXPECT_TRUE(filesIn(dataDir).empty());
+    writeLines(dataDir / "20260101000000_見積.qte", {"old"});
+    struct Case {
+        const char* name;
+        std::function<void(Estimate&)> put;
+        std::string where;
+        std::string characters;
+    };
+    const Case cases[] = {
+        {"description cell", [](Estimate& d) { d.SG1.setCell(col::Description, 3, "Café 😀"); }, "3行目の「摘要」",
+         "é😀"},
+        {"memo cell, heading", [](Estimate& d) { d.SG1.setCell(col::Memo, 0, "備考"); d.SG1.setCell(col::Memo, 12, "😀"); }, "12行目の「備考」", "😀"},
+        {"hidden column", [](Estimate& d) { d.SG1.setCell(5, 2, "😀"); }, "2行目の「5列」", "😀"},
+        {"customer field", [](Estimate& d) { d.KNAME = "山田😀商店"; }, "顧客名", "😀"},
+        {"person field", [](Estimate& d) { d.Tanto = "😀"; }, "入力者名", "😀"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        questions.clear();
+        Estimate doc;
+        doc.TITLE = "見積";
+        c.put(doc);
+        const auto place = findUnmappable(doc);
+        ASSERT_TRUE(place);
+        EXPECT_EQ(place->where, c.where);
+        EXPECT_EQ(place->characters, c.characters);
+        const auto result = saveEstimate(doc, request(dataDir / "20260101000000_見積.qte"), answer(true));
+        EXPECT_EQ(result.status, EstimateSaveResult::Status::Failed);
+        EXPECT_EQ(result.message, unmappableMessage(*place));
+        EXPECT_NE(result.message.find(c.where), std::string::npos);
+        EXPECT_TRUE(questions.empty()) << "nothing asked before the refusal";
+        EXPECT_EQ(filesIn(dataDir), std::vector<std::string>{"20260101000000_見積.qte"});
+    }
+    Estimate clean;
+    clean.SG1.setCell(col::Description, 1, "～－￥①");
+    EXPECT_FALSE(findUnmappable(clean));
 }
 
 TEST_F(EstimateSave, MissingDataFolderIsReported)

@@ -83,7 +83,9 @@ protected:
     }
 
     ScriptedDialogs dialogs;
-    Desktop desktop; // empty: the test platform's screen
+    // An office screen: the test platform's own is 800 x 600, which the
+    // window would have to shrink into.
+    Desktop desktop{[] { return QRect(0, 0, 1280, 1024); }, [] { return QRect(0, 0, 1280, 1024); }};
 
 private:
     std::filesystem::path dir_;

@@ -5,6 +5,7 @@
 #include "ui/window/PickListCommands.h"
 #include "ui/window/ToolBar.h"
 
+#include <QStatusBar>
 #include <QToolButton>
 
 #include <QApplication>
@@ -65,6 +66,49 @@ TEST_F(SaveTest, SaveWritesTheEstimateAndAdvancesTheNumber)
     dialogs.answers = {true};
     win.SpeedButton11Click(true);
     EXPECT_TRUE(win.state().currentFile.empty());
+}
+
+// The clerk sees what was written: the file's name in the status bar.
+TEST_F(SaveTest, TheSavedFileIsNamedInTheStatusBar)
+{
+    auto& win = startWithDataFolder();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    fillLine(1, "配管", "1", "100");
+    win.header().TITLE->setText("倉庫改修");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::ControlModifier);
+    const auto files = savedFiles();
+    ASSERT_EQ(files.size(), 1u);
+    const QString message = win.statusBar()->currentMessage();
+    EXPECT_TRUE(message.contains(QString::fromStdString(files.front().filename().string())))
+        << message.toStdString();
+    EXPECT_TRUE(message.startsWith("登録しました")) << message.toStdString();
+}
+
+// An emoji in a cell: the message says where, and the replace question of a
+// second save is never asked for a save that cannot happen.
+TEST_F(SaveTest, AnUnsavableCharacterIsNamedWithItsPlaceBeforeAnyQuestion)
+{
+    auto& win = startWithDataFolder();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    fillLine(1, "配管", "1", "100");
+    win.header().TITLE->setText("倉庫改修");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::ControlModifier);
+    ASSERT_EQ(savedFiles().size(), 1u);
+    const auto before = bytes("BANGO.INI");
+
+    fillLine(2, "笑顔😀", "1", "100");
+    dialogs.reset();
+    dialogs.answers = {true};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Question).isEmpty()) << "nothing asked first";
+    const auto warnings = dialogs.texts(ScriptedDialogs::Kind::Warning);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains("😀"));
+    EXPECT_TRUE(warnings[0].contains("2行目の「摘要」")) << warnings[0].toStdString();
+    EXPECT_EQ(savedFiles().size(), 1u);
+    EXPECT_EQ(bytes("BANGO.INI"), before) << "a refused save takes no number";
 }
 
 TEST_F(SaveTest, TextExportGoesIntoTheProgramFolder)

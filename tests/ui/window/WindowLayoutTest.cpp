@@ -16,7 +16,7 @@ protected:
     void onDesktop(int screenWidth, int workAreaBottom)
     {
         desktop.screen = [screenWidth] { return QRect(0, 0, screenWidth, 1024); };
-        desktop.workArea = [workAreaBottom] { return QRect(0, 0, 1024, workAreaBottom); };
+        desktop.workArea = [screenWidth, workAreaBottom] { return QRect(0, 0, screenWidth, workAreaBottom); };
     }
     int outerHeight() { return w().frameGeometry().height(); }
 };
