@@ -20,6 +20,8 @@ class QTimer;
 
 namespace yorozu {
 
+class Browser;
+class BrowserHost;
 class Dialogs;
 class FunctionKeys;
 class HeaderFields;
@@ -84,6 +86,7 @@ public:
     RowRoom& rowRoom() { return *rowRoom_; }
     TotalsGrid& totalsGrid() { return *totalsGrid_; }
     PartsPanel* partsPanel() { return partsPanel_; }
+    Browser& browser() { return *browser_; }
     QComboBox* CB1 = nullptr;   // the unit list of the sheet's unit editor
     QTimer* Timer1 = nullptr;   // the save reminder
     QLabel* DATA_PATH = nullptr;
@@ -167,6 +170,8 @@ private:
     WindowKeys* windowKeys_ = nullptr;
     std::unique_ptr<PartsHost> partsHost_;
     PartsPanel* partsPanel_ = nullptr;
+    std::unique_ptr<BrowserHost> browserHost_;
+    Browser* browser_ = nullptr;
 };
 
 } // namespace yorozu
