@@ -53,13 +53,14 @@ std::unique_ptr<BrowserHost> makeHost(TYorozu& w)
 
 void attach(TYorozu& w, Browser& b)
 {
+    auto& c = w.commands();
+    c.set(Command::FilePanel, [&b] { b.SpeedButton3Click(); });
+    c.set(Command::BrowseFirst, [&b] { b.SpeedButton7Click(); });
+    c.set(Command::BrowsePrevious, [&b] { b.SpeedButton8Click(); });
+    c.set(Command::BrowseNext, [&b] { b.SpeedButton9Click(); });
+    c.set(Command::BrowseLast, [&b] { b.SpeedButton10Click(); });
+    c.set(Command::Search, [&b] { b.SpeedButton19Click(); });
     auto& h = w.hooks();
-    h.filePanel = [&b] { b.SpeedButton3Click(); };
-    h.browseFirst = [&b] { b.SpeedButton7Click(); };
-    h.browsePrevious = [&b] { b.SpeedButton8Click(); };
-    h.browseNext = [&b] { b.SpeedButton9Click(); };
-    h.browseLast = [&b] { b.SpeedButton10Click(); };
-    h.search = [&b] { b.SpeedButton19Click(); };
     h.savedFile = [&b] { b.savedFile(); };
     h.selectLastFile = [&w, &b] {
         b.NETPATH->setText(QString::fromStdString(w.state().settings.NETPATH));
