@@ -24,6 +24,10 @@ const std::vector<Goal>& goals()
         {"BM_RowMove", "drag a row by its number (there and back)", 20, "", 0, 0},
         {"BM_BlockPaste100", "block paste (insert) of 100 rows", 20, "", 0, 0},
         {"BM_Numbering", "numbering every description", 20, "", 0, 0},
+        // The browser's cases count files (60 rows each) instead of lines.
+        {"BM_ListEstimates", "file list: *.qte of a folder, by name (files)", 300, "", 0, 0},
+        {"BM_ContentSearch", "search: 2 terms, no match, every file (files)", 0, "BM_SearchFloorGrep", 2, 0},
+        {"BM_SearchFloorGrep", "  floor: grep -lF for the first term", 0, "", 0, 0},
     };
     return table;
 }

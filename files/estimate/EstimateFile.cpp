@@ -168,4 +168,14 @@ WriteResult writeEstimateFile(const std::filesystem::path& path, const Estimate&
     return writeFileAtomic(path, bytes, ops);
 }
 
+WriteResult createEstimateFile(const std::filesystem::path& path, const Estimate& doc, int remarkRows,
+                               const FileOps& ops)
+{
+    std::string bytes;
+    auto r = estimateFileBytes(doc, remarkRows, bytes);
+    if (!r.ok)
+        return r;
+    return createFileExclusive(path, bytes, ops);
+}
+
 } // namespace yorozu

@@ -19,4 +19,8 @@ WriteResult estimateFileBytes(const Estimate& doc, int remarkRows, std::string& 
 WriteResult writeEstimateFile(const std::filesystem::path& path, const Estimate& doc, int remarkRows,
                               const FileOps& ops = {});
 
+// The same bytes into a new file that must not exist yet (createFileExclusive).
+WriteResult createEstimateFile(const std::filesystem::path& path, const Estimate& doc, int remarkRows,
+                               const FileOps& ops = {});
+
 } // namespace yorozu

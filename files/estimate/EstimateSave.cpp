@@ -16,6 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Names taken by other writers before the save gives up.
+constexpr int kNameAttempts = 100;
+
 bool blank(std::string_view text)
 {
     // ASCII blanks and the full-width space "　" (E3 80 80).
@@ -112,7 +115,9 @@ std::string unmappableMessage(const std::string& characters)
 //   replace it: Yes writes it under a fresh name and then removes the old
 //   file, No keeps the old file and adds the estimate; nothing is ever
 //   overwritten unasked;
-// - the write is atomic and all or nothing (unmappable characters included);
+// - the write is atomic and all or nothing (unmappable characters included),
+//   and creates the file exclusively: a name another program took in the
+//   meantime is never replaced, the save takes the next second instead;
 // - BANGOU_KOUSIN is the caller's, after Status::Saved.
 EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& request, const AskYesNo& ask)
 {
@@ -141,8 +146,16 @@ EstimateSaveResult saveEstimate(const Estimate& doc, const EstimateSaveRequest& 
     } catch (const std::exception& e) {
         return {Status::Failed, std::string("見積ファイルは保存できませんでした。\r\n") + e.what(), {}, false};
     }
-    result.file = request.dataDir / fs::path(saveFileName(doc.TITLE, request.now, fileNamesIn(request.dataDir)));
-    const auto written = writeEstimateFile(result.file, doc, remarkRows);
+    // Another program saving into the same folder (a shared folder of an
+    // office) may take the name first; the file is created only where none
+    // exists, and the loser takes the name after the winner's.
+    WriteResult written;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        result.file = request.dataDir / fs::path(saveFileName(doc.TITLE, request.now, fileNamesIn(request.dataDir)));
+        written = createEstimateFile(result.file, doc, remarkRows);
+        if (written || !written.exists)
+            break;
+    }
     if (!written) {
         result.status = Status::Failed;
         result.message = !written.unmappable.empty()

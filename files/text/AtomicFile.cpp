@@ -153,6 +153,21 @@ bool writeAll(const FileOps& ops, int fd, std::string_view bytes)
     return true;
 }
 
+// Moves `from` to `to` unless `to` exists. EEXIST when it does.
+int renameNoReplace(const char* from, const char* to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return -1;
+    // The file system cannot rename without replacing: a hard link is just
+    // as exclusive, and the temporary name is dropped afterwards.
+    if (::link(from, to) != 0)
+        return -1;
+    ::unlink(from);
+    return 0;
+}
+
 } // namespace
 
 WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view bytes, const FileOps& ops)
@@ -181,6 +196,35 @@ WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view 
     tmp.keep();
     syncFolder(target.parent_path());
     removeStaleTemporaries(target);
+    return {};
+}
+
+WriteResult createFileExclusive(const std::filesystem::path& path, std::string_view bytes, const FileOps& ops)
+{
+    TemporaryFile tmp(path);
+    if (tmp.fd() < 0)
+        return failure("cannot create a temporary file for " + path.string() + ": " + reason(tmp.error()));
+    if (!writeAll(ops, tmp.fd(), bytes)) {
+        const int err = errno;
+        return failure("cannot write " + tmp.path().string() + ": " + reason(err));
+    }
+    if ((ops.fsync ? ops.fsync(tmp.fd()) : ::fsync(tmp.fd())) != 0) {
+        const int err = errno;
+        return failure("cannot flush " + tmp.path().string() + ": " + reason(err));
+    }
+    if (!tmp.closeFile()) {
+        const int err = errno;
+        return failure("cannot close " + tmp.path().string() + ": " + reason(err));
+    }
+    if (renameNoReplace(tmp.path().c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        auto r = failure("cannot create " + path.string() + ": " + reason(err));
+        r.exists = err == EEXIST;
+        return r;
+    }
+    tmp.keep();
+    syncFolder(path.parent_path());
+    removeStaleTemporaries(path);
     return {};
 }
 

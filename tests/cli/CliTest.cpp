@@ -353,3 +353,28 @@ TEST(CliErrors, HelpGoesToStandardOutput)
 }
 
 } // namespace
+
+TEST(CliSearch, PrintsTheFilesWithEveryTermNewestFirst)
+{
+    Scratch scratch;
+    const auto dir = scratch.dir() / "data";
+    fs::create_directories(dir);
+    // "山田" and "張替" in code page 932, in separate lines or alone.
+    const std::string yamada = "\x8E\x52\x93\x63", harikae = "\x92\xA3\x91\xD6";
+    const auto put = [&dir](const char* name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    };
+    put("20250101000000_a.qte", yamada + "\r\n1,,,,,,," + harikae + "\r\n");
+    put("20260101000000_b.qte", yamada + "\r\n");
+    put("20261201000000_c.qte", harikae + "\r\n" + yamada + "\r\n");
+    put("notes.txt", yamada + harikae);
+    auto run = runCli({"search", dir.string(), "山田", "張替"}, scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, (dir / "20261201000000_c.qte").string() + "\n" + (dir / "20250101000000_a.qte").string() + "\n");
+
+    run = runCli({"search", dir.string(), "存在しない"}, scratch);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(runCli({"search", dir.string()}, scratch).status, 2);
+    EXPECT_EQ(runCli({"search", (dir / "missing").string(), "山田"}, scratch).status, 1);
+}

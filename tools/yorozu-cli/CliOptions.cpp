@@ -13,6 +13,7 @@ const std::map<std::string, Command>& commandNames()
         {"sheet", Command::Sheet},         {"totals", Command::Totals},   {"print-copy", Command::PrintCopy},
         {"survey", Command::Survey},       {"rewrite", Command::Rewrite}, {"messages", Command::Messages},
         {"pages", Command::Pages},         {"pdf", Command::Pdf},
+        {"search", Command::Search},
     };
     return names;
 }
@@ -29,6 +30,7 @@ ParseResult usageError(std::string why)
 std::string usageText()
 {
     return "usage: yorozu-cli [--program-dir DIR] COMMAND FILE.qte [ARGS]\n"
+           "       yorozu-cli search FOLDER TERM...\n"
            "\n"
            "Reads FILE.qte as the window does, recalculates it under the settings of DIR\n"
            "(default: the program folder the window uses: the folder of this program\n"
@@ -50,6 +52,9 @@ std::string usageText()
            "Print options (pages, pdf): --kind invoice|delivery|rough|unit-price|cost,\n"
            "--no-date, --pages S-E, --cover, --dpi N (default 600),\n"
            "--paper A4|B5|A3 (default A4).\n"
+           "\n"
+           "search prints the estimates of FOLDER, newest first, whose text contains\n"
+           "every TERM, one path a line.\n"
            "\n"
            "Exit status: 0 done, 1 the file cannot be read or written, 2 usage error,\n"
            "3 the print copy refused (two discount lines, a sum out of range),\n"
@@ -149,6 +154,20 @@ ParseResult parseArguments(const std::vector<std::string>& args,
     if (found == commandNames().end())
         return usageError("unknown command " + positional[0]);
     options.command = found->second;
+    if (options.command == Command::Search) {
+        if (positional.size() < 2)
+            return usageError("no folder given");
+        if (positional.size() < 3)
+            return usageError("search needs at least one term");
+        options.file = positional[1];
+        options.terms.assign(positional.begin() + 2, positional.end());
+        for (const auto& t : options.terms)
+            if (t.empty())
+                return usageError("an empty search term");
+        ParseResult r;
+        r.options = std::move(options);
+        return r;
+    }
     const bool withOutput = options.command == Command::Rewrite || options.command == Command::Pdf;
     const size_t wanted = withOutput ? 3 : 2;
     if (positional.size() < 2)

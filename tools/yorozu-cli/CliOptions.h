@@ -8,7 +8,7 @@
 
 namespace yorozu::cli {
 
-enum class Command { Sheet, Totals, PrintCopy, Survey, Rewrite, Messages, Pages, Pdf };
+enum class Command { Sheet, Totals, PrintCopy, Survey, Rewrite, Messages, Pages, Pdf, Search };
 
 // The options of a print that the estimate file does not hold.
 struct PrintFlags {
@@ -23,7 +23,8 @@ struct PrintFlags {
 struct CliOptions {
     std::filesystem::path programDir; // the folder of the settings and lists
     Command command = Command::Sheet;
-    std::filesystem::path file;       // the estimate read
+    std::filesystem::path file;       // the estimate read; search: the folder searched
+    std::vector<std::string> terms;   // search only: every one must occur
     std::filesystem::path outFile;    // rewrite and pdf
     PrintFlags print;
 };

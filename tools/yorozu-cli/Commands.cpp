@@ -1,5 +1,8 @@
 #include "Commands.h"
 
+#include "files/library/ContentSearch.h"
+#include "files/library/EstimateList.h"
+
 #include "CellEscape.h"
 #include "LoadEstimate.h"
 
@@ -129,14 +132,55 @@ int run(Estimate& doc, const CliOptions& options, std::ostream& out, std::ostrea
     case Command::Pages:
     case Command::Pdf:
         return runPrintCommand(doc, options, out, err);
+    case Command::Search:
+        break; // runs on a folder, not an estimate
     }
     return kExitUsage;
 }
 
 } // namespace
 
+namespace {
+
+// The estimates of the folder, newest first as the panel's search examines
+// them, that contain every term. An unreadable file is reported and skipped.
+int search(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.file, ec)) {
+        err << "yorozu-cli: フォルダがありません: " << options.file.string() << '\n';
+        return kExitFile;
+    }
+    const auto files = listFiles(options.file);
+    ContentMatcher matcher(options.terms);
+    int status = kExitOk;
+    for (auto it = files.rbegin(); it != files.rend(); ++it) {
+        switch (matcher.examine(*it)) {
+        case ContentMatcher::Result::Match:
+            out << it->string() << '\n';
+            break;
+        case ContentMatcher::Result::NoMatch:
+            break;
+        case ContentMatcher::Result::Unreadable:
+            err << "yorozu-cli: 読み込めません: " << it->string() << '\n';
+            status = kExitFile;
+            break;
+        }
+    }
+    out.flush();
+    if (!out) {
+        err << "yorozu-cli: 標準出力に書き込めませんでした。\n";
+        return kExitFile;
+    }
+    return status;
+}
+
+} // namespace
+
 int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
+    if (options.command == Command::Search)
+        return search(options, out, err);
     Estimate doc;
     const auto loaded = loadEstimate(doc, options.programDir, options.file);
     for (const auto& m : loaded.messages) {

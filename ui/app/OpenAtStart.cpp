@@ -1,6 +1,7 @@
 #include "ui/app/OpenAtStart.h"
 
 #include "files/estimate/OpenEstimate.h"
+#include "ui/browser/Browser.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/window/Yorozu1.h"
 
@@ -8,6 +9,9 @@ namespace yorozu {
 
 void openEstimateAtStart(TYorozu& window, const std::filesystem::path& file)
 {
+    // As from the file panel: its folder becomes the data folder, the file the current one.
+    if (window.browser().openFromCommandLine(file))
+        return;
     window.SpeedButton11Click(false);
     const auto read = openEstimate(window.estimate(), window.programDir(), file);
     for (const auto& m : read.messages)

@@ -8,6 +8,9 @@
 #include "files/settings/ProgramFiles.h"
 #include "ui/window/WindowRooms.h"
 #include "ui/window/Yorozu1.h"
+#include "ui/browser/Browser.h"
+
+#include <QLineEdit>
 
 #include <QComboBox>
 
@@ -60,6 +63,7 @@ void SET2_KAKIDASI(TYorozu& w)
     w.state().colors.toSettings(s);
     s.functionKeyBarShown = true;
     s.DATA_PATH = w.state().dataPath;
+    s.NETPATH = w.browser().NETPATH->text().toStdString();
     s.KAKERITU = e.KAKERITU;
     s.MARUME = e.MARUME;
     const QPoint at = w.pos();

@@ -91,7 +91,8 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
         QWidget* field = target;
         if (auto* parent = target->parentWidget(); parent && (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent)))
             field = parent;
-        if (!isEditField(field))
+        // A field whose Enter runs its own command (the file-name search) keeps it.
+        if (!isEditField(field) || field->property(kOwnEnter).toBool())
             return false;
         if (st.shiftFlag) {
             if (field != window_.header().KNAME)

@@ -8,6 +8,9 @@ namespace yorozu {
 
 class TYorozu;
 
+// A property that keeps Enter for a field whose Enter runs a command of its own.
+inline constexpr const char* kOwnEnter = "yorozuOwnEnter";
+
 // The window sees every key before the focused control: Esc and Shift are
 // remembered, Enter walks the header fields (Shift+Enter back, but not from
 // KNAME), and Home and End take the sheet's cursor to its first or last row.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,6 +13,15 @@ namespace yorozu {
 enum class PickList;
 
 class TYorozu;
+class Browser;
+class BrowserHost;
+
+namespace browsing {
+// What the browser needs of the window.
+std::unique_ptr<BrowserHost> makeHost(TYorozu& w);
+// Points the window's browser commands at it.
+void attach(TYorozu& w, Browser& browser);
+} // namespace browsing
 
 // The rooms the main window's entry points hand their work to. Each takes
 // the window it works on; the window stays a thin list of commands.

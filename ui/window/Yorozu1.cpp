@@ -2,6 +2,8 @@
 
 #include "core/calc/Numbers.h"
 #include "ui/app/AppException.h"
+#include "ui/browser/Browser.h"
+#include "ui/browser/BrowserHost.h"
 #include "ui/window/FunctionKeys.h"
 #include "ui/header/HeaderFields.h"
 #include "ui/header/OptionControls.h"
@@ -150,9 +152,15 @@ void TYorozu::buildWidgets()
 
     DATA_PATH = new QLabel(client);
     DATA_PATH->setObjectName(QStringLiteral("DATA_PATH"));
-    DATA_PATH->hide(); // shown with the browser's file panel
+    DATA_PATH->setGeometry(16, 70, 417, 18);
 
     pickLists_ = new PickListCommands(roomContext(), *header_, CB1, this);
+
+    browserHost_ = browsing::makeHost(*this);
+    browser_ = new Browser(client, DATA_PATH, estimate_, dialogs_, programDir_,
+                           {state_.dataPath, state_.currentFileIndex, state_.currentFile, state_.escFlag},
+                           *browserHost_);
+    browsing::attach(*this, *browser_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -20,6 +20,8 @@ class QTimer;
 
 namespace yorozu {
 
+class Browser;
+class BrowserHost;
 class Dialogs;
 class FunctionKeys;
 class HeaderFields;
@@ -84,6 +86,7 @@ public:
     RowRoom& rowRoom() { return *rowRoom_; }
     TotalsGrid& totalsGrid() { return *totalsGrid_; }
     PartsPanel* partsPanel() { return partsPanel_; }
+    Browser& browser() { return *browser_; }
     QComboBox* CB1 = nullptr;   // the unit list of the sheet's unit editor
     QTimer* Timer1 = nullptr;   // the save reminder
     QLabel* DATA_PATH = nullptr;
@@ -184,6 +187,8 @@ private:
     std::unique_ptr<PartsHost> partsHost_;
     PartsPanel* partsPanel_ = nullptr;
     bool exitDecided_ = false;
+    std::unique_ptr<BrowserHost> browserHost_;
+    Browser* browser_ = nullptr;
 };
 
 } // namespace yorozu

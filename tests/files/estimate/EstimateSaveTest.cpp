@@ -3,6 +3,10 @@
 #include "files/estimate/EstimateRead.h"
 #include "files/estimate/EstimateSave.h"
 #include "files/estimate/FileNameCheck.h"
+#include "files/text/AtomicFile.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
 
@@ -341,4 +345,70 @@ TEST_F(EstimateSave, BytesTheCodePageLeavesUndefinedAreWrittenBackUnchanged)
     const auto back = readBytes(result.file);
     EXPECT_EQ(back.substr(0, odd.size() + 2), odd + "\r\n");
     EXPECT_NE(back.find("\r\n1,,,,,,," + odd + ",,,,,,,,,,\r\n"), std::string::npos);
+}
+
+// Two programs saving into one shared data folder at the same second: both
+// see the same folder, so both choose the same name; the one that comes
+// second must take the next second's name instead of replacing the first.
+TEST_F(EstimateSave, TwoProcessesSavingAtOnceNeverReplaceEachOther)
+{
+    constexpr int kRounds = 20;
+    for (int round = 0; round < kRounds; ++round) {
+        const DateTime when = kNoon.plusSeconds(round * 10);
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        pid_t children[2];
+        for (int k = 0; k < 2; ++k) {
+            children[k] = ::fork();
+            ASSERT_GE(children[k], 0);
+            if (children[k] == 0) {
+                ::close(go[1]);
+                char c;
+                // Both start when the pipe is closed.
+                [[maybe_unused]] auto n = ::read(go[0], &c, 1);
+                Estimate doc;
+                doc.TITLE = k == 0 ? "甲" : "乙";
+                doc.KNAME = doc.TITLE;
+                const auto r = saveEstimate(doc, {dataDir, programDir, {}, when}, [](const std::string&) { return false; });
+                ::_exit(r.status == EstimateSaveResult::Status::Saved ? 0 : 1);
+            }
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        for (pid_t child : children) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+    }
+    // Every save is there, whole, under a name of its own.
+    const auto names = filesIn(dataDir);
+    ASSERT_EQ(names.size(), 2u * kRounds);
+    int first = 0, second = 0;
+    for (const auto& name : names) {
+        SCOPED_TRACE(name);
+        const bool isFirst = name.find("_甲.qte") != std::string::npos;
+        (isFirst ? first : second)++;
+        Estimate doc;
+        ASSERT_TRUE(TXT_DATA_READ2(doc, dataDir / name, programDir).ok);
+        EXPECT_EQ(doc.KNAME, isFirst ? "甲" : "乙");
+    }
+    EXPECT_EQ(first, kRounds);
+    EXPECT_EQ(second, kRounds);
+}
+
+TEST(CreateFileExclusive, NeverReplacesAFileThatIsThere)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("yorozu_excl_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto file = dir / "a.qte";
+    ASSERT_TRUE(createFileExclusive(file, "first"));
+    const auto second = createFileExclusive(file, "second");
+    EXPECT_FALSE(second);
+    EXPECT_TRUE(second.exists);
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "first");
+    // Only the file itself is left: no temporary of the refused write.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
+    std::filesystem::remove_all(dir);
 }

@@ -146,6 +146,9 @@ TEST_F(StartTest, EstimateHandedOverOpensInTheWindow)
     EXPECT_EQ(doc().SG1.cell(col::Description, 3), "");
     EXPECT_EQ(win.header().KNAME->currentText(), QStringLiteral("株式会社　山田商店"));
     EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Warning).isEmpty());
+    // Its folder is the data folder now, and the file the current one.
+    EXPECT_EQ(win.state().dataPath, dir().string());
+    EXPECT_EQ(win.state().currentFile, dir() / "倉庫.qte");
 }
 
 // A file that turns the paper brings that orientation's settings in at once,
