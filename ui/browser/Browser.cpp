@@ -4,6 +4,7 @@
 
 #include "core/document/Estimate.h"
 #include "files/estimate/EstimateRead.h"
+#include "files/estimate/OpenEstimate.h"
 #include "files/library/EstimateList.h"
 #include "files/library/FolderRules.h"
 #include "files/settings/ProgramFiles.h"
@@ -350,7 +351,15 @@ std::optional<EstimateReadResult> Browser::openSelected()
     host_.clearEstimate();
     const auto file = files_[static_cast<size_t>(position)];
     st_.currentFileIndex = position;
-    const auto result = TXT_DATA_READ2(doc_, file, programDir_);
+    // Through the one loader, so a file that turns the paper is read under
+    // the new orientation's settings, as everywhere else.
+    const int mukiBefore = doc_.MUKI;
+    const auto opened = openEstimate(doc_, programDir_, file);
+    EstimateReadResult result;
+    result.ok = opened.ok;
+    result.error = opened.error;
+    result.messages = opened.messages;
+    result.orientationChanged = doc_.MUKI != mukiBefore;
     if (result.ok)
         st_.currentFile = file;
     host_.estimateRead(result);
