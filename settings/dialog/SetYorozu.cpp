@@ -120,7 +120,7 @@ void TSetYorozu::buildWidgets()
     fields_.build(header, grids, hidden);
     for (const auto& f : fields_.fields()) {
         if (auto* edit = qobject_cast<QLineEdit*>(f.widget))
-            edit->setMinimumWidth(f.spec->page == SettingsPage::Header ? 420 : 300);
+            edit->setMinimumWidth(f.layout->page == SettingsPage::Header ? 420 : 300);
     }
 
     auto* status = new QStatusBar(this);

@@ -26,15 +26,15 @@ QString fieldCaption(const SettingFields::Field& f)
 {
     if (auto* label = qobject_cast<QLabel*>(f.lead); label && !label->text().isEmpty())
         return label->text();
-    return QString::fromUtf8(f.spec->caption ? f.spec->caption : f.spec->name);
+    return QString::fromUtf8(f.layout->caption ? f.layout->caption : f.layout->name);
 }
 
 } // namespace
 
 void TSetYorozu::focusField(const SettingFields::Field& field)
 {
-    if (field.spec->page != SettingsPage::Header)
-        PageControl1_->setCurrentIndex(int(field.spec->page));
+    if (field.layout->page != SettingsPage::Header)
+        PageControl1_->setCurrentIndex(int(field.layout->page));
     field.widget->setFocus();
 }
 

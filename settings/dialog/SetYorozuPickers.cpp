@@ -60,8 +60,8 @@ QWidget* TSetYorozu::widget(std::string_view key) const
 void TSetYorozu::connectFields()
 {
     for (const auto& f : fields_.fields()) {
-        const std::string_view key = f.spec->key;
-        switch (f.spec->lead) {
+        const std::string_view key = f.layout->key;
+        switch (f.layout->lead) {
         case FieldLead::ColourButton:
             connect(static_cast<QPushButton*>(f.lead), &QPushButton::clicked, this,
                     [this, key] { guarded([this, key] { chooseColour(key); }); });
@@ -95,7 +95,7 @@ bool TSetYorozu::eventFilter(QObject* watched, QEvent* event)
     auto* w = qobject_cast<QWidget*>(watched);
     const auto* imageField = [&]() -> const SettingFields::Field* {
         for (const auto& f : fields_.fields())
-            if (f.spec->lead == FieldLead::ImageCaption &&
+            if (f.layout->lead == FieldLead::ImageCaption &&
                 (watched == f.widget || watched == f.lead || watched->parent() == f.lead))
                 return &f;
         return nullptr;
@@ -119,7 +119,7 @@ bool TSetYorozu::eventFilter(QObject* watched, QEvent* event)
         if (!imageField)
             break;
         auto* mouse = static_cast<QMouseEvent*>(event);
-        const std::string_view key = imageField->spec->key;
+        const std::string_view key = imageField->layout->key;
         if (watched == imageField->widget && mouse->button() == Qt::LeftButton) {
             guarded([this, key] { chooseImage(key); });
             return true;
@@ -140,7 +140,7 @@ bool TSetYorozu::eventFilter(QObject* watched, QEvent* event)
 void TSetYorozu::chooseColour(std::string_view key)
 {
     const auto* f = fields_.field(key);
-    if (!dialogs_.question(QString::fromUtf8(f->spec->question)))
+    if (!dialogs_.question(QString::fromUtf8(f->layout->question)))
         return;
     auto* swatch = static_cast<ColourSwatch*>(f->widget);
     // White would open the dialog on a colour that prints as nothing.
@@ -180,7 +180,7 @@ void TSetYorozu::chooseImage(std::string_view key)
 void TSetYorozu::clearImage(std::string_view key)
 {
     const auto* f = fields_.field(key);
-    if (dialogs_.question(QString::fromUtf8(f->spec->question)))
+    if (dialogs_.question(QString::fromUtf8(f->layout->question)))
         static_cast<QLineEdit*>(f->widget)->clear();
 }
 

@@ -11,61 +11,61 @@ using P = SettingsPage;
 constexpr const char* kLeftHint = "マイナスは左へ";
 constexpr const char* kUpHint = "マイナスは上へ";
 
-constexpr FieldSpec text(std::string_view key, const char* name, P page, int row, const char* caption)
+constexpr FieldLayout text(std::string_view key, const char* name, P page, int row, const char* caption)
 {
     return {key, name, page, row, 0, caption};
 }
 
-constexpr FieldSpec number(std::string_view key, const char* name, P page, int row, int column,
+constexpr FieldLayout number(std::string_view key, const char* name, P page, int row, int column,
                            const char* caption, int lowest, int highest, const char* hint = nullptr)
 {
     return {key, name, page, row, column, caption, lowest, highest, FieldLead::Label, nullptr, hint};
 }
 
 // The right/left and down/up offsets beside a printed item, in millimetres.
-constexpr FieldSpec left(std::string_view key, const char* name, P page, int row)
+constexpr FieldLayout left(std::string_view key, const char* name, P page, int row)
 {
     return {key, name, page, row, 1, nullptr, -5000, 5000, FieldLead::None, nullptr, kLeftHint};
 }
-constexpr FieldSpec up(std::string_view key, const char* name, P page, int row)
+constexpr FieldLayout up(std::string_view key, const char* name, P page, int row)
 {
     return {key, name, page, row, 2, nullptr, -5000, 5000, FieldLead::None, nullptr, kUpHint};
 }
 
-constexpr FieldSpec check(std::string_view key, const char* name, P page, int row, int column, const char* caption)
+constexpr FieldLayout check(std::string_view key, const char* name, P page, int row, int column, const char* caption)
 {
     return {key, name, page, row, column, caption, 0, 0, FieldLead::None};
 }
 
-constexpr FieldSpec combo(std::string_view key, const char* name, P page, int row, const char* caption,
+constexpr FieldLayout combo(std::string_view key, const char* name, P page, int row, const char* caption,
                           const char* choices)
 {
     return {key, name, page, row, 0, caption, 0, 0, FieldLead::Label, nullptr, nullptr, choices};
 }
 
-constexpr FieldSpec colour(std::string_view key, const char* name, int row, const char* caption, const char* question)
+constexpr FieldLayout colour(std::string_view key, const char* name, int row, const char* caption, const char* question)
 {
     return {key, name, P::FontsColours, row, 0, caption, 0, 0, FieldLead::ColourButton, question};
 }
 
-constexpr FieldSpec fontName(std::string_view key, const char* name, int row, const char* caption)
+constexpr FieldLayout fontName(std::string_view key, const char* name, int row, const char* caption)
 {
     return {key, name, P::FontsColours, row, 1, caption, 0, 0, FieldLead::FontButton};
 }
 
-constexpr FieldSpec fontSize(std::string_view key, const char* name, int row)
+constexpr FieldLayout fontSize(std::string_view key, const char* name, int row)
 {
     return {key, name, P::FontsColours, row, 2, "サイズ", 0, 200};
 }
 
-constexpr FieldSpec image(std::string_view key, const char* name, P page, int row, const char* caption,
+constexpr FieldLayout image(std::string_view key, const char* name, P page, int row, const char* caption,
                           const char* question)
 {
     return {key, name, page, row, 0, caption, 0, 0, FieldLead::ImageCaption, question};
 }
 
 constexpr std::array kFields{
-    FieldSpec{"[設定名]=", "SET_NAME", P::Header, 0, 0, "設定名", 0, 0, FieldLead::Label, nullptr,
+    FieldLayout{"[設定名]=", "SET_NAME", P::Header, 0, 0, "設定名", 0, 0, FieldLead::Label, nullptr,
               "プリンタ名等を適当に入力してください。"},
     text("[社名]=", "K_NAME", P::Company, 1, "社名"),
     left("[社名LEFT]=", "K_NAME_LEFT", P::Company, 1),
@@ -159,7 +159,7 @@ constexpr std::array kFields{
     check("[矢印ボタン確認]=", "YAJI", P::Switches, 9, 0, "矢印ボタン操作時に確認をとる"),
     check("[時間確認]=", "JIKAN", P::Switches, 10, 0, "経過時間で登録確認をとる"),
     number("[経過時間]=", "JIKAN_KAZU", P::Switches, 10, 1, "間隔（分）", 1, 60),
-    FieldSpec{"[データ表示数]=", "REC_KAZU", P::Switches, 11, 0, nullptr, 30, 99999, FieldLead::None, nullptr,
+    FieldLayout{"[データ表示数]=", "REC_KAZU", P::Switches, 11, 0, nullptr, 30, 99999, FieldLead::None, nullptr,
               nullptr, nullptr, true},
     number("[表紙TOP]=", "HYOSI_TOP", P::Seals, 5, 0, "表紙の上下位置", -1000, 1000, kUpHint),
     number("[表紙LEFT]=", "HYOSI_LEFT", P::Seals, 6, 0, "表紙の左右位置", -1000, 1000, kLeftHint),
@@ -167,7 +167,7 @@ constexpr std::array kFields{
     text("[MEMO_数値]=", "MEMO_SUUTI", P::Captions, 11, "メモ欄の見出し（数値）"),
     number("[MEMO_WIDTH]=", "MEMO_WIDTH", P::Captions, 10, 1, "印字幅（mm）", 0, 300),
     number("[数値_WIDTH]=", "SUUTI_WIDTH", P::Captions, 11, 1, "印字幅（mm）", 0, 300),
-    FieldSpec{"[MEMO_DISP]=", "MEMO_DISP", P::Captions, 12, 0, "メモ欄を表示する", 0, 0, FieldLead::None, nullptr,
+    FieldLayout{"[MEMO_DISP]=", "MEMO_DISP", P::Captions, 12, 0, "メモ欄を表示する", 0, 0, FieldLead::None, nullptr,
               nullptr, nullptr, true},
     check("[MEMO_PRN]=", "MEMO_PRN", P::Captions, 10, 2, "印字する"),
     image("[KAKUIN_NAME]=", "KAKUIN_NAME", P::Seals, 4, "会社角印ファイル１", "社印を印字させなくします。"),
@@ -187,12 +187,12 @@ constexpr std::array kFields{
 
 } // namespace
 
-std::span<const FieldSpec> settingsFields()
+std::span<const FieldLayout> settingsFields()
 {
     return kFields;
 }
 
-const FieldSpec* findField(std::string_view key)
+const FieldLayout* findField(std::string_view key)
 {
     for (const auto& f : kFields)
         if (f.key == key)

@@ -29,7 +29,7 @@ enum class FieldLead {
 // One control of the dialog and the settings key it edits. The kind of
 // control follows from the key's value form in the settings table; this
 // table only says where it stands, what it is called and its limits.
-struct FieldSpec {
+struct FieldLayout {
     std::string_view key;  // the settings key, "[社名]="
     const char* name;      // the control's object name
     SettingsPage page;
@@ -45,8 +45,8 @@ struct FieldSpec {
 };
 
 // Every control, one per key of the settings file, in file order.
-std::span<const FieldSpec> settingsFields();
+std::span<const FieldLayout> settingsFields();
 
-const FieldSpec* findField(std::string_view key);
+const FieldLayout* findField(std::string_view key);
 
 } // namespace yorozu

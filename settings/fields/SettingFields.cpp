@@ -38,14 +38,14 @@ QString qs(const std::string& s)
     return QString::fromStdString(s);
 }
 
-QWidget* makeControl(const FieldSpec& spec, const SettingRow& row, QWidget* parent)
+QWidget* makeControl(const FieldLayout& layout, const SettingRow& row, QWidget* parent)
 {
     QWidget* w = nullptr;
     switch (row.form) {
     case SettingForm::Text: {
         auto* edit = new QLineEdit(parent);
         edit->setValidator(new ByteLimitValidator(row.maxBytes, edit));
-        if (spec.lead == FieldLead::ImageCaption) {
+        if (layout.lead == FieldLead::ImageCaption) {
             // The file is chosen with the picture dialog a click opens.
             edit->setReadOnly(true);
             edit->setCursor(Qt::PointingHandCursor);
@@ -54,7 +54,7 @@ QWidget* makeControl(const FieldSpec& spec, const SettingRow& row, QWidget* pare
         break;
     }
     case SettingForm::Integer:
-        w = new NumberField(spec.lowest, spec.highest, parent);
+        w = new NumberField(layout.lowest, layout.highest, parent);
         break;
     case SettingForm::Colour:
         w = new ColourSwatch(parent);
@@ -62,7 +62,7 @@ QWidget* makeControl(const FieldSpec& spec, const SettingRow& row, QWidget* pare
     case SettingForm::Choice:
     case SettingForm::Honorific: {
         auto* box = new QComboBox(parent);
-        box->addItems(QString::fromUtf8(spec.choices).split(QLatin1Char('|')));
+        box->addItems(QString::fromUtf8(layout.choices).split(QLatin1Char('|')));
         w = box;
         break;
     }
@@ -70,20 +70,20 @@ QWidget* makeControl(const FieldSpec& spec, const SettingRow& row, QWidget* pare
     case SettingForm::TrueFalse:
     case SettingForm::TrueFale:
     case SettingForm::OffOnlyAt0:
-        w = new QCheckBox(QString::fromUtf8(spec.caption ? spec.caption : ""), parent);
+        w = new QCheckBox(QString::fromUtf8(layout.caption ? layout.caption : ""), parent);
         break;
     }
-    w->setObjectName(QString::fromUtf8(spec.name));
-    if (spec.hint)
-        w->setToolTip(QString::fromUtf8(spec.hint));
+    w->setObjectName(QString::fromUtf8(layout.name));
+    if (layout.hint)
+        w->setToolTip(QString::fromUtf8(layout.hint));
     return w;
 }
 
-QWidget* makeLead(const FieldSpec& spec, QWidget* control, QWidget* parent)
+QWidget* makeLead(const FieldLayout& layout, QWidget* control, QWidget* parent)
 {
-    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
-    const QString name = QString::fromUtf8(spec.name);
-    switch (spec.lead) {
+    const QString caption = QString::fromUtf8(layout.caption ? layout.caption : "");
+    const QString name = QString::fromUtf8(layout.name);
+    switch (layout.lead) {
     case FieldLead::Label: {
         auto* label = new QLabel(caption, parent);
         label->setBuddy(control);
@@ -119,32 +119,32 @@ QWidget* makeLead(const FieldSpec& spec, QWidget* control, QWidget* parent)
 void SettingFields::build(QGridLayout* header, const std::array<QGridLayout*, kPages>& pages, QWidget* hiddenParent)
 {
     fields_.clear();
-    for (const auto& spec : settingsFields()) {
-        const SettingRow& row = rowOf(spec.key);
-        QGridLayout* grid = spec.page == SettingsPage::Header ? header : pages.at(std::size_t(spec.page));
-        QWidget* parent = spec.hidden ? hiddenParent : grid->parentWidget();
-        QWidget* control = makeControl(spec, row, parent);
+    for (const auto& layout : settingsFields()) {
+        const SettingRow& row = rowOf(layout.key);
+        QGridLayout* grid = layout.page == SettingsPage::Header ? header : pages.at(std::size_t(layout.page));
+        QWidget* parent = layout.hidden ? hiddenParent : grid->parentWidget();
+        QWidget* control = makeControl(layout, row, parent);
         QWidget* lead = nullptr;
-        if (spec.hidden) {
+        if (layout.hidden) {
             control->hide();
         } else {
-            lead = makeLead(spec, control, parent);
+            lead = makeLead(layout, control, parent);
             if (lead)
-                grid->addWidget(lead, spec.row, spec.column * 2);
+                grid->addWidget(lead, layout.row, layout.column * 2);
             // Numbers and lists of choices keep their own width in the wide text column.
-            const bool narrow = spec.column == 0 && qobject_cast<QLineEdit*>(control) == nullptr;
+            const bool narrow = layout.column == 0 && qobject_cast<QLineEdit*>(control) == nullptr;
             if (narrow)
                 control->setMaximumWidth(140);
-            grid->addWidget(control, spec.row, spec.column * 2 + 1, narrow ? Qt::AlignLeft : Qt::Alignment());
+            grid->addWidget(control, layout.row, layout.column * 2 + 1, narrow ? Qt::AlignLeft : Qt::Alignment());
         }
-        fields_.push_back({&spec, &row, control, lead});
+        fields_.push_back({&layout, &row, control, lead});
     }
 }
 
 const SettingFields::Field* SettingFields::field(std::string_view key) const
 {
     for (const auto& f : fields_)
-        if (f.spec->key == key)
+        if (f.layout->key == key)
             return &f;
     return nullptr;
 }
@@ -184,7 +184,7 @@ CompanySettings SettingFields::collect() const
         } else if (auto* i = std::get_if<int S::*>(&f.row->field)) {
             int& v = settings.*(*i);
             if (auto* number = qobject_cast<NumberField*>(f.widget))
-                v = number->valueOr(f.spec->key == "[データ表示数]=" ? kRecordCountWhenEmpty : 0);
+                v = number->valueOr(f.layout->key == "[データ表示数]=" ? kRecordCountWhenEmpty : 0);
             else if (auto* swatch = qobject_cast<ColourSwatch*>(f.widget))
                 v = swatch->value();
             else

@@ -24,7 +24,7 @@ namespace yorozu {
 class SettingFields {
 public:
     struct Field {
-        const FieldSpec* spec;
+        const FieldLayout* layout;
         const SettingRow* row;
         QWidget* widget;       // the control holding the value
         QWidget* lead = nullptr; // the caption or button before it
