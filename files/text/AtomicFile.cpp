@@ -168,14 +168,10 @@ int renameNoReplace(const char* from, const char* to)
     return 0;
 }
 
-} // namespace
-
-WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view bytes, const FileOps& ops)
+// Writes the bytes into the temporary file, flushes them to the disk and
+// closes it: everything before the file takes its final name.
+WriteResult fillTemporary(TemporaryFile& tmp, std::string_view bytes, const FileOps& ops)
 {
-    const auto target = resolveTarget(path);
-    TemporaryFile tmp(target);
-    if (tmp.fd() < 0)
-        return failure("cannot create a temporary file for " + target.string() + ": " + reason(tmp.error()));
     if (!writeAll(ops, tmp.fd(), bytes)) {
         const int err = errno;
         return failure("cannot write " + tmp.path().string() + ": " + reason(err));
@@ -188,6 +184,19 @@ WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view 
         const int err = errno;
         return failure("cannot close " + tmp.path().string() + ": " + reason(err));
     }
+    return {};
+}
+
+} // namespace
+
+WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view bytes, const FileOps& ops)
+{
+    const auto target = resolveTarget(path);
+    TemporaryFile tmp(target);
+    if (tmp.fd() < 0)
+        return failure("cannot create a temporary file for " + target.string() + ": " + reason(tmp.error()));
+    if (auto written = fillTemporary(tmp, bytes, ops); !written.ok)
+        return written;
     if ((ops.rename ? ops.rename(tmp.path().c_str(), target.c_str())
                     : std::rename(tmp.path().c_str(), target.c_str())) != 0) {
         const int err = errno;
@@ -204,18 +213,8 @@ WriteResult createFileExclusive(const std::filesystem::path& path, std::string_v
     TemporaryFile tmp(path);
     if (tmp.fd() < 0)
         return failure("cannot create a temporary file for " + path.string() + ": " + reason(tmp.error()));
-    if (!writeAll(ops, tmp.fd(), bytes)) {
-        const int err = errno;
-        return failure("cannot write " + tmp.path().string() + ": " + reason(err));
-    }
-    if ((ops.fsync ? ops.fsync(tmp.fd()) : ::fsync(tmp.fd())) != 0) {
-        const int err = errno;
-        return failure("cannot flush " + tmp.path().string() + ": " + reason(err));
-    }
-    if (!tmp.closeFile()) {
-        const int err = errno;
-        return failure("cannot close " + tmp.path().string() + ": " + reason(err));
-    }
+    if (auto written = fillTemporary(tmp, bytes, ops); !written.ok)
+        return written;
     if (renameNoReplace(tmp.path().c_str(), path.c_str()) != 0) {
         const int err = errno;
         auto r = failure("cannot create " + path.string() + ": " + reason(err));

@@ -1,6 +1,7 @@
 // Printing through a real CUPS queue: the scheduler of the test run's own
 // (private-cups.sh, started and stopped around these tests by ctest) keeps
 // the PDF each job produces, and the tests read it back.
+#include "print/support/RunCommand.h"
 #include "core/document/Estimate.h"
 #include "print/images/PrintImages.h"
 #include "print/page/PageCanvas.h"
@@ -35,19 +36,6 @@ std::map<std::string, std::string>& cupsEnv()
     return env;
 }
 
-std::string run(const std::string& command)
-{
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe)
-        return out;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe.get())) > 0)
-        out.append(buf, n);
-    return out;
-}
-
 std::string queue()
 {
     return cupsEnv()["YOROZU_TEST_QUEUE"];
@@ -62,7 +50,7 @@ std::string output()
 void waitForQueue()
 {
     for (int i = 0; i < 200; ++i) {
-        if (run("lpstat -o " + queue() + " 2>/dev/null").empty())
+        if (commandOutput("lpstat -o " + queue() + " 2>/dev/null").empty())
             return;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -120,11 +108,11 @@ TEST_F(CupsQueue, TwoPagesArriveWithTheirPaperAndJapaneseText)
     EXPECT_EQ(printer->resolution(), 1200);
     ASSERT_EQ(printPages(pagesWith({"御見積書", "次頁へつづく"}, *printer), *printer), "");
     waitForQueue();
-    const auto info = run("pdfinfo " + output());
+    const auto info = commandOutput("pdfinfo " + output());
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     EXPECT_NE(info.find("595"), std::string::npos) << info;
     EXPECT_NE(info.find("842"), std::string::npos) << info;
-    const auto text = run("pdftotext " + output() + " -");
+    const auto text = commandOutput("pdftotext " + output() + " -");
     EXPECT_NE(text.find("御見積書"), std::string::npos) << text;
     EXPECT_NE(text.find("次頁へつづく"), std::string::npos) << text;
 }
@@ -133,9 +121,9 @@ TEST_F(CupsQueue, APrinterAddedWhileRunningIsInTheNextSnapshot)
 {
     const auto before = PrinterSnapshot::take();
     const std::string added = queue() + "_added";
-    run("lpadmin -p " + added + " -v file:///dev/null -E -P /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>&1");
+    commandOutput("lpadmin -p " + added + " -v file:///dev/null -E -P /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>&1");
     const auto after = PrinterSnapshot::take();
-    run("lpadmin -x " + added + " 2>&1");
+    commandOutput("lpadmin -x " + added + " 2>&1");
     EXPECT_NE(before, after);
     EXPECT_EQ(after.count(), before.count() + 1);
     EXPECT_EQ(PrinterSnapshot::take(), before) << "and gone again once removed";
@@ -176,7 +164,7 @@ TEST_F(CupsQueue, EveryKindOfSheetPrintsWithItsTitleCustomerAmountAndPages)
         waitForQueue();
         // The reading order of pdftotext mixes neighbouring texts; compare without blanks.
         std::string text;
-        for (char ch : run("pdftotext -layout " + output() + " -"))
+        for (char ch : commandOutput("pdftotext -layout " + output() + " -"))
             if (ch != ' ' && ch != '\n')
                 text += ch;
         EXPECT_NE(text.find(k.title), std::string::npos) << text;

@@ -52,6 +52,18 @@ bool isNumericColumn(int c)
     return c == col::Quantity || c == col::UnitPrice || c == col::CostPrice;
 }
 
+// The rows an editor's vertical key moves the parts cursor by; 0 for any other key.
+int verticalStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Up: return -1;
+    case Qt::Key_Down: return 1;
+    case Qt::Key_PageUp: return -23;
+    case Qt::Key_PageDown: return 23;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 void PartsPanel::buildEditors()
@@ -252,6 +264,10 @@ bool PartsPanel::Edit2KeyDown(int key)
     const int c = editCol_;
     const int row = editRow_;
     const bool shape = estimate_.Sunpou;
+    if (const int step = verticalStep(key)) {
+        rowStep(step);
+        return true;
+    }
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -276,18 +292,6 @@ bool PartsPanel::Edit2KeyDown(int key)
         else
             editorMove(c - 1, row);
         return true;
-    case Qt::Key_Up:
-        rowStep(-1);
-        return true;
-    case Qt::Key_Down:
-        rowStep(1);
-        return true;
-    case Qt::Key_PageUp:
-        rowStep(-23);
-        return true;
-    case Qt::Key_PageDown:
-        rowStep(23);
-        return true;
     default:
         return false;
     }
@@ -299,11 +303,16 @@ bool PartsPanel::NumEdit2KeyDown(int key)
     const int row = editRow_;
     auto& g = estimate_.SG2;
     const bool lastRow = row >= g.rowCount() - 1;
-    const auto store = [&] {
-        g.setCell(c, row, NumEdit2->Text().toStdString());
+    const auto setCell = [&](const std::string& text) {
+        g.setCell(c, row, text);
         SG2_GENKARITU(g, row);
         model_->rowChanged(row);
     };
+    const auto store = [&] { setCell(NumEdit2->Text().toStdString()); };
+    if (const int step = verticalStep(key)) {
+        rowStep(step);
+        return true;
+    }
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -329,27 +338,11 @@ bool PartsPanel::NumEdit2KeyDown(int key)
         return true;
     case Qt::Key_Delete:
         NumEdit2->setText(QString());
-        g.setCell(c, row, "");
-        SG2_GENKARITU(g, row);
-        model_->rowChanged(row);
+        setCell("");
         return true;
     case Qt::Key_Backspace:
-        g.setCell(c, row, "");
-        SG2_GENKARITU(g, row);
-        model_->rowChanged(row);
+        setCell("");
         return false; // the control removes its character, and the cell follows
-    case Qt::Key_Up:
-        rowStep(-1);
-        return true;
-    case Qt::Key_Down:
-        rowStep(1);
-        return true;
-    case Qt::Key_PageUp:
-        rowStep(-23);
-        return true;
-    case Qt::Key_PageDown:
-        rowStep(23);
-        return true;
     default:
         return false;
     }

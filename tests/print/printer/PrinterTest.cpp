@@ -1,3 +1,4 @@
+#include "print/support/RunCommand.h"
 #include "print/images/PrintImages.h"
 #include "print/page/PageCanvas.h"
 #include "print/page/Replay.h"
@@ -106,32 +107,19 @@ PageList twoPages(int dpi)
     return pages;
 }
 
-std::string run(const std::string& command)
-{
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe)
-        return out;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe.get())) > 0)
-        out.append(buf, n);
-    return out;
-}
-
 TEST(PdfOutput, PagesComeBackWithTheirPaperAndJapaneseText)
 {
     test::TempFolder dir;
     const auto file = (dir / "out.pdf").string();
     ASSERT_EQ(writePdf(twoPages(600), Paper::A4, file), "");
-    const auto info = run("pdfinfo '" + file + "'");
+    const auto info = commandOutput("pdfinfo '" + file + "'");
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
-    const auto text = run("pdftotext '" + file + "' -");
+    const auto text = commandOutput("pdftotext '" + file + "' -");
     EXPECT_NE(text.find("御見積書"), std::string::npos) << text;
     EXPECT_NE(text.find("次頁へつづく"), std::string::npos) << text;
     EXPECT_NE(text.find("¥713,433.-"), std::string::npos) << "the backslash prints as the yen mark: " << text;
-    const auto fonts = run("pdffonts '" + file + "'");
+    const auto fonts = commandOutput("pdffonts '" + file + "'");
     EXPECT_NE(fonts.find("IPAGothic"), std::string::npos) << fonts;
 }
 
