@@ -118,7 +118,7 @@ void FormCreate(TYorozu& w)
     CommandHooks::run(w.hooks().selectLastFile);
     // 15.
     w.DATA_PATH->setText(QString::fromStdString(st.dataPath));
-    w.DATA_PATH->setGeometry(16, 70, std::max(417, w.DATA_PATH->sizeHint().width()), 18);
+    w.DATA_PATH->resize(std::max(417, w.DATA_PATH->sizeHint().width()), w.DATA_PATH->height());
     // 16.
     setUpTotalsGrid(e.SG_KEI, e.Sunpou);
     e.SG_KEI_visible = false;

@@ -113,7 +113,7 @@ void TYorozu::buildWidgets()
     scroller->setWidgetResizable(true);
     auto* client = new ClientArea(scroller, [this] { layoutClient(); });
     client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(kDesignWidth, kSheetTop + kMinSheetHeight + 4 + kKeysHeight + kKeysBottomMargin);
+    client->setMinimumSize(kDesignWidth, kSheetTop + kMinSheetHeight + 4 + kPathHeight + kKeysHeight + kKeysBottomMargin);
     scroller->setWidget(client);
     setCentralWidget(scroller);
 
@@ -152,7 +152,7 @@ void TYorozu::buildWidgets()
 
     DATA_PATH = new QLabel(client);
     DATA_PATH->setObjectName(QStringLiteral("DATA_PATH"));
-    DATA_PATH->setGeometry(16, 70, 417, 18);
+    DATA_PATH->setGeometry(20, kSheetTop, 417, kPathHeight); // placed by layoutClient
 
     pickLists_ = new PickListCommands(roomContext(), *header_, CB1, this);
 
@@ -380,9 +380,13 @@ void TYorozu::layoutClient()
     toolBar_->bar()->resize(kDesignWidth + extra, toolBar_->bar()->height());
     // The label bar keeps its design distance from the bottom; the sheet
     // takes the height between its top and the bar.
-    const int keysTop = std::max(kSheetTop + kMinSheetHeight + 4, client->height() - kKeysHeight - kKeysBottomMargin);
+    const int keysTop = std::max(kSheetTop + kMinSheetHeight + 4 + kPathHeight, client->height() - kKeysHeight - kKeysBottomMargin);
     keys_->setTop(keysTop);
-    sheet_->setGeometry(sheet_->x(), kSheetTop, 979 + extra, keysTop - 4 - kSheetTop);
+    // The data folder's line sits under the sheet, clear of the header fields.
+    const int pathTop = keysTop - 2 - kPathHeight;
+    sheet_->setGeometry(sheet_->x(), kSheetTop, 979 + extra, pathTop - 2 - kSheetTop);
+    if (DATA_PATH)
+        DATA_PATH->move(sheet_->x(), pathTop);
     if (partsPanel_ && partsPanel_->isShown())
         partsPanel_->place();
 }

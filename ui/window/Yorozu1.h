@@ -150,6 +150,7 @@ public:
     static constexpr int kMinSheetHeight = 110;
     static constexpr int kKeysHeight = 20;      // the function-key label bar
     static constexpr int kKeysBottomMargin = 6; // between the bar and the status bar
+    static constexpr int kPathHeight = 18;      // the data folder's line between the sheet and the bar
 
 protected:
     bool event(QEvent* event) override;

@@ -5,6 +5,8 @@
 #include "files/estimate/EstimateLayout.h"
 #include "ui/browser/Browser.h"
 #include "ui/header/HeaderFields.h"
+#include "ui/sheet/SheetView.h"
+#include "ui/window/FunctionKeys.h"
 #include "ui/window/ToolBar.h"
 
 #include <QFrame>
@@ -62,6 +64,11 @@ TEST_F(BrowserTest, StartsOnTheLastFileAndOpensTheSelectedOne)
     EXPECT_EQ(b().selectedPosition(), 4);
     EXPECT_EQ(win.DATA_PATH->text().toStdString(), data().string());
     EXPECT_GE(win.DATA_PATH->width(), 417);
+    // The folder's line covers none of the fields the user types into.
+    auto& h = win.header();
+    for (QWidget* field : std::initializer_list<QWidget*>{h.KNAME, h.Kouji, h.TITLE, h.Nouki, h.Joken, h.Tanto,
+                                                           static_cast<QWidget*>(&win.sheet()), win.keys().label(1)})
+        EXPECT_FALSE(win.DATA_PATH->geometry().intersects(field->geometry())) << field->objectName().toStdString();
 
     click("SpeedButton3");
     EXPECT_TRUE(b().Panel6->isVisible());
