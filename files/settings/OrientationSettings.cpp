@@ -1,10 +1,10 @@
 #include "files/settings/OrientationSettings.h"
 
 #include "files/settings/CompanySettingsFile.h"
+#include "files/settings/ProgramFiles.h"
 #include "files/settings/ReadSetting.h"
 #include "files/text/IntText.h"
 
-#include <charconv>
 
 namespace yorozu {
 
@@ -35,14 +35,7 @@ std::string OrientationSettings::value(const char* key) const
 
 int OrientationSettings::integer(const char* key) const
 {
-    const auto text = value(key);
-    int v = 0;
-    const char* b = text.data();
-    const char* e = text.data() + text.size();
-    if (b != e && *b == '+')
-        ++b;
-    const auto r = std::from_chars(b, e, v);
-    return (b != e && r.ec == std::errc() && r.ptr == e) ? v : 0;
+    return settingInt(programDir_, fileName_, key);
 }
 
 CompanySettings OrientationSettings::company(SettingsReader reader) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/text/TextFile.h"
+#include "files/support/ProgramFolder.h"
 #include "settings/dialog/SetYorozu.h"
 #include "ui/dialogs/ScriptedDialogs.h"
 
@@ -24,49 +24,26 @@
 namespace yorozu::test {
 
 // The settings dialog on a fresh program folder, every box answered from a script.
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDialogTest : public ::testing::Test, public ProgramFolder {
 protected:
-    SettingsDialogTest()
-    {
-        auto pattern = (std::filesystem::temp_directory_path() / "yorozu-setdlg-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        dir_ = pattern;
-    }
     ~SettingsDialogTest() override
     {
         dialog_.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-
-    const std::filesystem::path& dir() const { return dir_; }
-
-    void writeFile(const std::string& name, const std::vector<std::string>& lines)
-    {
-        ASSERT_TRUE(writeTextLines(dir_ / name, lines).ok) << name;
-    }
-    std::vector<std::string> readFile(const std::string& name) const
-    {
-        return readTextLines(dir_ / name).value_or(std::vector<std::string>{});
     }
 
     // Every file of the program folder with its bytes, to see that nothing changed.
     std::map<std::string, std::string> snapshot() const
     {
         std::map<std::string, std::string> files;
-        for (const auto& e : std::filesystem::directory_iterator(dir_)) {
-            std::ifstream in(e.path(), std::ios::binary);
-            files[e.path().filename().string()] =
-                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        }
+        for (const auto& e : std::filesystem::directory_iterator(dir()))
+            files[e.path().filename().string()] = readBytes(e.path());
         return files;
     }
 
     // Creates the dialog on the orientation's settings and shows it.
     TSetYorozu& open(Orientation orientation = Orientation::Landscape, QTimer* reminder = nullptr)
     {
-        dialog_ = std::make_unique<TSetYorozu>(dir_, orientation, dialogs, reminder);
+        dialog_ = std::make_unique<TSetYorozu>(dir(), orientation, dialogs, reminder);
         dialog_->show();
         return *dialog_;
     }
@@ -99,7 +76,6 @@ protected:
     ScriptedDialogs dialogs;
 
 private:
-    std::filesystem::path dir_;
     std::unique_ptr<TSetYorozu> dialog_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/text/TextFile.h"
+#include "files/support/ProgramFolder.h"
 #include "ui/dialogs/ScriptedDialogs.h"
 #include "ui/window/Yorozu1.h"
 #include "ui/support/UrlRecorder.h"
@@ -30,42 +30,17 @@
 namespace yorozu::test {
 
 // A main window on a fresh program folder, with every box answered from a script.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, public ProgramFolder {
 protected:
-    WindowTest()
-    {
-        auto pattern = (std::filesystem::temp_directory_path() / "yorozu-window-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        dir_ = pattern;
-    }
     ~WindowTest() override
     {
         window_.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-
-    const std::filesystem::path& dir() const { return dir_; }
-
-    void writeFile(const std::string& name, const std::vector<std::string>& lines)
-    {
-        ASSERT_TRUE(writeTextLines(dir_ / name, lines).ok) << name;
-    }
-    std::vector<std::string> readFile(const std::string& name) const
-    {
-        return readTextLines(dir_ / name).value_or(std::vector<std::string>{});
-    }
-    std::string bytes(const std::string& name) const
-    {
-        std::ifstream in(dir_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     // Creates the window (the start-up runs) and shows it.
     TYorozu& start()
     {
-        window_ = std::make_unique<TYorozu>(dir_, dialogs, desktop);
+        window_ = std::make_unique<TYorozu>(dir(), dialogs, desktop);
         window_->show();
         return *window_;
     }
@@ -88,7 +63,6 @@ protected:
     Desktop desktop{[] { return QRect(0, 0, 1280, 1024); }, [] { return QRect(0, 0, 1280, 1024); }};
 
 private:
-    std::filesystem::path dir_;
     std::unique_ptr<TYorozu> window_;
 };
 
