@@ -4,6 +4,7 @@
 #include "files/settings/WindowCompanySettings.h"
 #include "ui/sheet/SheetModel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -127,6 +128,9 @@ HeaderFields::HeaderFields(Estimate& estimate, QWidget* parent, std::function<QC
         setEditing(f, false);
     }
     KNAME->lineEdit()->installEventFilter(this);
+    // The editor colour follows the focus wherever it goes: a field set from
+    // code (the clear, an opened estimate) loses it as soon as the focus moves on.
+    connect(qApp, &QApplication::focusChanged, this, [this] { showFocus(); });
 
     auto text = [this](auto* edit, std::string Estimate::*field) {
         connect(edit, &QLineEdit::textChanged, this, [this, edit, field] {

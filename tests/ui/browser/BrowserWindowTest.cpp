@@ -92,6 +92,7 @@ TEST_F(BrowserTest, StepsThroughTheFilesAndReopensTheEndOnes)
 
     click("SpeedButton7");
     EXPECT_EQ(doc().KNAME, "客0");
+    EXPECT_EQ(win.sheet().currentCol(), col::Cyu) << "an opened estimate puts the cursor on row 1, column 2";
     click("SpeedButton8");
     EXPECT_EQ(dialogs.texts().back(), QStringLiteral("先頭です。"));
     EXPECT_EQ(doc().KNAME, "客0");

@@ -91,5 +91,22 @@ TEST_F(ClearEditorsTest, TheCustomerFieldTakesTheFocusAndTheEditorColour)
     EXPECT_EQ(ed.Edit1->text(), "");
 }
 
+TEST_F(ClearEditorsTest, TheEditorColourLeavesTheCustomerFieldWhenTheFocusMovesOnUnseen)
+{
+    // Opening an estimate clears the window (the customer field takes the
+    // focus while the question box still holds the activation) and then
+    // hands the focus to the sheet before the window is active again.
+    auto& win = startActive();
+    auto& h = win.header();
+    dialogs.answers = {true};
+    ctrl(6);
+    ASSERT_TRUE(h.isEditing(h.KNAME));
+    win.sheetEditor().focusSheet();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    EXPECT_FALSE(h.KNAME->hasFocus());
+    EXPECT_FALSE(h.isEditing(h.KNAME)) << "only the field that has the focus shows the editor colour";
+}
+
 } // namespace
 } // namespace yorozu::test
